@@ -1,0 +1,21 @@
+#include "common/dates.h"
+
+#include <gtest/gtest.h>
+
+#include "common/errors.h"
+
+namespace verdika {
+namespace {
+
+TEST(Dates, ShortFormParsesAndFormatsWithoutLeadingZeros) {
+    EXPECT_EQ(formatDate(parseDate("01.07.2014")), "1.7.2014");
+    EXPECT_EQ(formatDate(parseDate(" 29.2.2024 ")), "29.2.2024");
+    EXPECT_EQ(formatLongDate(parseDate("10.12.2026")), "10. prosince 2026");
+    EXPECT_EQ(formatLongDate(parseDate("1.7.2014")), "1. července 2014");
+    EXPECT_EQ(formatTime(9 * 3600 + 5 * 60), "9:05");
+    for (const char* bad : {"29.2.2023", "32.1.2020", "1.13.2020", "1.1.20", "1/1/2020", "", "1.1.2020.", "a.b.c"})
+        EXPECT_THROW(parseDate(bad), ConversionError) << bad;
+}
+
+}  // namespace
+}  // namespace verdika

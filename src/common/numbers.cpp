@@ -1,0 +1,137 @@
+#include "common/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "common/errors.h"
+#include "common/text.h"
+
+namespace verdika {
+namespace {
+
+std::string groupThousands(std::string digits) {
+    std::string out;
+    const size_t n = digits.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += '.';
+        out += digits[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+double roundHalfEven(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::nearbyint(value * scale) / scale;  // default rounding mode: to nearest, ties to even
+}
+
+std::string Format_Castky(double amount) {
+    if (!std::isfinite(amount)) return "neplatná částka";
+    const bool negative = amount < 0;
+    std::string whole, cents;
+    if (std::fabs(amount) < 9.0e14) {
+        // Fixed point with four decimals first, then two: both steps take halves to even.
+        auto c4 = static_cast<std::int64_t>(std::nearbyint(std::fabs(amount) * 10000.0));
+        std::int64_t q = c4 / 100, r = c4 % 100;
+        if (r > 50 || (r == 50 && (q % 2) != 0)) ++q;
+        whole = std::to_string(q / 100);
+        std::int64_t c = q % 100;
+        cents = (c < 10 ? "0" : "") + std::to_string(c);
+        if (q == 0) return "0,00 Kč";
+    } else {
+        char buf[64];
+        auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(amount), std::chars_format::fixed, 2);
+        std::string s(buf, res.ptr);
+        auto dot = s.find('.');
+        whole = s.substr(0, dot);
+        cents = s.substr(dot + 1);
+    }
+    return std::string(negative ? "-" : "") + groupThousands(whole) + "," + cents + " Kč";
+}
+
+std::string Format_Cislo(double value) {
+    if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
+    if (value == 0) return "0";
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    std::string s(buf, res.ptr);  // e.g. "-1.23450000000000e+03"
+    const bool negative = s[0] == '-';
+    if (negative) s.erase(0, 1);
+    const auto e = s.find('e');
+    int exponent = std::atoi(s.c_str() + e + 1);
+    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string out;
+    if (exponent + 1 <= 15 && exponent >= -5) {
+        if (exponent >= 0) {
+            std::string intPart = digits.substr(0, std::min<size_t>(digits.size(), exponent + 1));
+            while (static_cast<int>(intPart.size()) < exponent + 1) intPart += '0';
+            std::string frac = digits.size() > static_cast<size_t>(exponent + 1) ? digits.substr(exponent + 1) : "";
+            out = intPart + (frac.empty() ? "" : "," + frac);
+        } else {
+            out = "0," + std::string(-exponent - 1, '0') + digits;
+        }
+    } else {
+        out = digits.substr(0, 1) + (digits.size() > 1 ? "," + digits.substr(1) : "") + "E" +
+              std::to_string(exponent);
+    }
+    return (negative ? "-" : "") + out;
+}
+
+std::optional<double> tryParseDecimal(std::string_view text) {
+    std::string_view t = trimBlanks(text);
+    if (t.empty()) return std::nullopt;
+    std::string s;
+    size_t i = 0;
+    if (t[i] == '+' || t[i] == '-') s += t[i++];
+    size_t digits = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') { s += t[i++]; ++digits; }
+    if (i < t.size() && t[i] == ',') {
+        s += '.';
+        ++i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') { s += t[i++]; ++digits; }
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        s += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) s += t[i++];
+        size_t expDigits = 0;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') { s += t[i++]; ++expDigits; }
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+    const char* first = s.c_str();
+    if (*first == '+') ++first;
+    double value = 0;
+    auto res = std::from_chars(first, s.c_str() + s.size(), value);
+    if (res.ec != std::errc() || res.ptr != s.c_str() + s.size()) return std::nullopt;
+    return value;
+}
+
+double parseDecimal(std::string_view text) {
+    if (auto v = tryParseDecimal(text)) return *v;
+    throw ConversionError("„" + std::string(trimBlanks(text)) + "“ není platné číslo.");
+}
+
+bool Je_Cislo(std::string_view text) { return tryParseDecimal(text).has_value(); }
+
+std::optional<std::int64_t> tryParseInteger(std::string_view text) {
+    std::string_view t = trimBlanks(text);
+    if (!t.empty() && t[0] == '+') t.remove_prefix(1);
+    if (t.empty()) return std::nullopt;
+    std::int64_t value = 0;
+    auto res = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (res.ec != std::errc() || res.ptr != t.data() + t.size()) return std::nullopt;
+    return value;
+}
+
+std::int64_t parseInteger(std::string_view text) {
+    if (auto v = tryParseInteger(text)) return *v;
+    throw ConversionError("„" + std::string(trimBlanks(text)) + "“ není platné celé číslo.");
+}
+
+}  // namespace verdika

@@ -1,0 +1,30 @@
+#pragma once
+// Amounts and numbers the Czech way: decimal comma, thousands dot, "Kč".
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace verdika {
+
+// "1.234,50 Kč": four-decimal fixed point, then two decimals, halves to even.
+std::string Format_Castky(double amount);
+
+// The plain number form: up to 15 significant digits, decimal comma, no
+// grouping, no trailing zeros ("1234,5", "20", "1,5E20").
+std::string Format_Cislo(double value);
+
+// Decimal number with the decimal comma, optional sign and exponent, blanks
+// around allowed; no thousands separators, no currency text.
+std::optional<double> tryParseDecimal(std::string_view text);
+double parseDecimal(std::string_view text);  // throws ConversionError
+bool Je_Cislo(std::string_view text);
+
+// Whole number (counts, days); blanks around allowed.
+std::optional<std::int64_t> tryParseInteger(std::string_view text);
+std::int64_t parseInteger(std::string_view text);  // throws ConversionError
+
+// Rounds halves to even, as the fee schedules and the display do.
+double roundHalfEven(double value, int decimals);
+
+}  // namespace verdika

@@ -1,0 +1,84 @@
+#include "common/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "common/errors.h"
+
+namespace verdika {
+namespace {
+
+TEST(FormatCastky, FormatsCzechAmountsWithHalvesToEven) {
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0, "0,00 Kč"},
+        {1000000, "1.000.000,00 Kč"},
+        {1234.5, "1.234,50 Kč"},
+        {0.125, "0,12 Kč"},   // half to even, down
+        {0.375, "0,38 Kč"},   // half to even, up
+        {0.005, "0,00 Kč"},
+        {0.015, "0,02 Kč"},   // 0.015 is 150 in four decimals, then to even
+        {999.995, "1.000,00 Kč"},
+        {-1234.5, "-1.234,50 Kč"},
+        {-0.001, "0,00 Kč"},  // rounds to zero: no minus sign
+        {123456789012.34, "123.456.789.012,34 Kč"},
+        {5e15, "5.000.000.000.000.000,00 Kč"},  // beyond the fixed-point range
+    };
+    for (const auto& c : cases) EXPECT_EQ(Format_Castky(c.value), c.text) << c.value;
+    EXPECT_EQ(Format_Castky(std::nan("")), "neplatná částka");
+}
+
+TEST(FormatCislo, PlainFormHasNoGroupingAndNoTrailingZeros) {
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {
+        {1234.5, "1234,5"}, {20, "20"}, {0, "0"}, {-0.0, "0"}, {-7.25, "-7,25"}, {0.1 + 0.2, "0,3"},
+        {1e15 - 1, "999999999999999"}, {1e15, "1E15"}, {1.5e20, "1,5E20"}, {0.00001, "0,00001"},
+        {0.000001, "1E-6"}, {-2.5e-7, "-2,5E-7"}, {1.0 / 3.0, "0,333333333333333"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Format_Cislo(c.value), c.text) << c.value;
+}
+
+TEST(ParseDecimal, AcceptsTheDecimalCommaOnly) {
+    struct Case {
+        const char* text;
+        bool ok;
+        double value;
+    } cases[] = {
+        {"12,5", true, 12.5},      {"  12,5  ", true, 12.5}, {"-3", true, -3},     {"+4,25", true, 4.25},
+        {",5", true, 0.5},         {"7,", true, 7},          {"1,5E3", true, 1500}, {"2e-2", true, 0.02},
+        {"-1,25E+2", true, -125},  {"1.234", false, 0},      {"12.5", false, 0},   {"", false, 0},
+        {"   ", false, 0},         {"1 000", false, 0},      {"100 Kč", false, 0}, {"1,2,3", false, 0},
+        {"E5", false, 0},          {"1E", false, 0},         {"--1", false, 0},    {"1E400", false, 0},
+        {"abc", false, 0},         {",", false, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Je_Cislo(c.text), c.ok) << c.text;
+        if (c.ok) EXPECT_DOUBLE_EQ(parseDecimal(c.text), c.value) << c.text;
+        else EXPECT_THROW(parseDecimal(c.text), ConversionError) << c.text;
+    }
+}
+
+TEST(ParseDecimal, MessageNamesTheBadText) {
+    try {
+        parseDecimal(" 12.50 ");
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(std::string(e.what()), "„12.50“ není platné číslo.");
+    }
+}
+
+TEST(ParseInteger, WholeNumbersOnly) {
+    EXPECT_EQ(parseInteger(" 42 "), 42);
+    EXPECT_EQ(parseInteger("-7"), -7);
+    EXPECT_EQ(parseInteger("+3"), 3);
+    for (const char* bad : {"", "1,5", "12a", "9999999999999999999999", "- 1"})
+        EXPECT_THROW(parseInteger(bad), ConversionError) << bad;
+}
+
+}  // namespace
+}  // namespace verdika
