@@ -1,0 +1,118 @@
+#pragma once
+// The main window: one tab control with a page per calculator or tool, the
+// status bar, the per-page window height, and the start-up work that needs
+// the window (deadline warning, release check).
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+#include "app/ui/page_host.h"
+
+class QLabel;
+class QTabWidget;
+
+namespace verdika {
+class DataModule;
+}
+
+namespace verdika::ui {
+
+class AboutWindow;
+class CalculatorPage;
+class FindDialog;
+class InterestPage;
+class LawsPage;
+class MultiRowTabs;
+class RegulationWindow;
+class TaskPage;
+class TxtPage;
+
+struct MainWindowOptions {
+    // Messages and network checks that wait for a person or the network.
+    // Off for --exit-after-start and in tests.
+    bool startupMessages = true;
+    bool releaseCheck = true;
+    int releaseCheckTimeoutMs = 5000;
+};
+
+class MainWindow : public QMainWindow, public PageHost {
+    Q_OBJECT
+public:
+    // Window height per visible tab, in visible-tab order.
+    static constexpr std::array<int, 17> kHeights = {690, 620, 640, 600, 630, 590, 660, 540, 600,
+                                                     550, 600, 730, 716, 716, 526, 550, 650};
+    static constexpr int kClientWidth = 944;
+
+    explicit MainWindow(DataModule& data, MainWindowOptions options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QTabWidget* pageControl() const { return pages_; }
+    // The index of a page among the visible tabs; -1 for a hidden page.
+    int visibleIndexOf(int pageIndex) const;
+    // True when the start-up found tasks falling due and warned about them.
+    bool deadlineWarningDue() const { return deadlineWarning_; }
+
+    // A tab change by the user: the window takes the page's height.
+    void PageControl1Change();
+    // The find dialog of the law-text memo.
+    void openLawFind();
+    void finddialog1Find();
+    FindDialog* findDialog() const { return findDialog_; }
+    void StatusBar1Click();
+    AboutWindow* aboutWindow() const { return about_; }
+    RegulationWindow* regulationWindow() const { return regulation_; }
+
+    // PageHost
+    DataModule& data() override { return data_; }
+    QWidget* mainWindow() override { return this; }
+    bool isShowing() const override { return isVisible(); }
+    void showPage(int pageIndex) override;
+    void appendToTxt(const QStringList& lines, bool keepPrevious) override;
+    void startTaskWithDate(const QDate& date) override;
+    void setInterestDueDate(const QDate& date) override;
+    void addCalculatorResult(double value, const QString& description) override;
+    void showRegulation(const QString& filePath) override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void FormCreate();
+    void buildPages();
+    void checkDeadlines();
+    void startReleaseCheck();
+
+    DataModule& data_;
+    MainWindowOptions options_;
+    QTabWidget* pages_ = nullptr;
+    MultiRowTabs* tabs_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QLabel* aboutHint_ = nullptr;
+    AboutWindow* about_ = nullptr;
+    RegulationWindow* regulation_ = nullptr;
+    FindDialog* findDialog_ = nullptr;
+    TxtPage* txtPage_ = nullptr;
+    TaskPage* taskPage_ = nullptr;
+    InterestPage* interestPage_ = nullptr;
+    CalculatorPage* calculatorPage_ = nullptr;
+    LawsPage* lawsPage_ = nullptr;
+    bool deadlineWarning_ = false;
+    bool shownOnce_ = false;
+};
+
+// The mouse wheel works like the arrow keys: each notch becomes one Up (away
+// from the user) or Down key press for the control under the mouse, so it
+// moves selections in lists, grids and combo boxes one step.
+class WheelAsArrowKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    int pending_ = 0;  // angle delta not yet turned into a key press (smooth wheels, touchpads)
+};
+
+}  // namespace verdika::ui
