@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateEdit>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +23,7 @@
 #include "fees/fee_text.h"
 #include "fees/ui/fee_page_parts.h"
 #include "fees/ui/number_field.h"
+#include "reference/regulations.h"
 
 namespace verdika::ui {
 namespace {
@@ -228,11 +228,9 @@ void CourtFeePage::searchNext() {
 }
 
 void CourtFeePage::Predpis_549_1991Click() {
-    // The act's text lives in the data directory; a data directory that has
-    // none (the start-up refresh does not list it) shows the program's copy.
-    auto path = host_.data().dataFile("soudni_p.vrd");
-    if (!QFile::exists(qpath(path))) path = host_.data().programFile("soudni_p.vrd");
-    host_.showRegulation(qpath(path));
+    // The act's text is read from the data directory; a data directory that
+    // has none (the start-up refresh does not list it) shows the program's copy.
+    host_.showRegulation(qpath(regulationFile(host_.data().paths(), "soudni_p.vrd")));
 }
 
 }  // namespace verdika::ui

@@ -20,6 +20,7 @@
 #include "fees/fee_text.h"
 #include "fees/ui/fee_page_parts.h"
 #include "fees/ui/number_field.h"
+#include "reference/regulations.h"
 
 namespace verdika::ui {
 
@@ -183,6 +184,8 @@ void ExecutorPage::Button69Click() {
     });
 }
 
-void ExecutorPage::exekutor_predpisClick() { host_.showRegulation(qpath(host_.data().dataFile("exekutor.vrd"))); }
+void ExecutorPage::exekutor_predpisClick() {
+    host_.showRegulation(qpath(regulationFile(host_.data().paths(), "exekutor.vrd")));
+}
 
 }  // namespace verdika::ui

@@ -19,6 +19,7 @@
 #include "fees/notary_fee.h"
 #include "fees/ui/fee_page_parts.h"
 #include "fees/ui/number_field.h"
+#include "reference/regulations.h"
 
 namespace verdika::ui {
 
@@ -153,6 +154,8 @@ void NotaryPage::Button70Click() {
     });
 }
 
-void NotaryPage::notar_predpisClick() { host_.showRegulation(qpath(host_.data().dataFile("notar.vrd"))); }
+void NotaryPage::notar_predpisClick() {
+    host_.showRegulation(qpath(regulationFile(host_.data().paths(), "notar.vrd")));
+}
 
 }  // namespace verdika::ui
