@@ -1,5 +1,7 @@
 #include "fees/fee_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -70,25 +72,39 @@ int findCaption(const std::vector<std::string>& captions, std::string_view text,
 
 std::string formatGrouped(double value, int decimals) {
     if (!std::isfinite(value)) return Format_Cislo(value);
-    // Four decimals first, as the amounts are held, then the field's decimals; halves to even.
-    const auto c4 = static_cast<std::int64_t>(std::nearbyint(std::fabs(value) * 10000.0));
-    std::int64_t scale = 1;
-    for (int i = decimals; i < 4; ++i) scale *= 10;
-    std::int64_t q = c4 / scale, r = c4 % scale;
-    if (2 * r > scale || (2 * r == scale && q % 2 != 0)) ++q;
-    std::int64_t unit = 1;
-    for (int i = 0; i < decimals; ++i) unit *= 10;
-    const std::string whole = std::to_string(q / unit);
+    decimals = std::clamp(decimals, 0, 4);
+    std::string whole, frac;
+    bool zero = false;
+    if (std::fabs(value) < 9.0e14) {
+        // Four decimals first, as the amounts are held, then the field's decimals; halves to even.
+        const auto c4 = static_cast<std::int64_t>(std::nearbyint(std::fabs(value) * 10000.0));
+        std::int64_t scale = 1;
+        for (int i = decimals; i < 4; ++i) scale *= 10;
+        std::int64_t q = c4 / scale, r = c4 % scale;
+        if (2 * r > scale || (2 * r == scale && q % 2 != 0)) ++q;
+        std::int64_t unit = 1;
+        for (int i = 0; i < decimals; ++i) unit *= 10;
+        whole = std::to_string(q / unit);
+        if (decimals > 0) {
+            frac = std::to_string(q % unit);
+            frac = std::string(static_cast<size_t>(decimals) - frac.size(), '0') + frac;
+        }
+        zero = q == 0;
+    } else {  // beyond the fixed-point range: the digits as they are
+        char buf[400];
+        auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
+        const std::string s(buf, res.ptr);
+        const auto dot = s.find('.');
+        whole = s.substr(0, dot);
+        frac = dot == std::string::npos ? std::string() : s.substr(dot + 1);
+    }
     std::string out;
     for (size_t i = 0; i < whole.size(); ++i) {
         if (i > 0 && (whole.size() - i) % 3 == 0) out += '.';
         out += whole[i];
     }
-    if (decimals > 0) {
-        std::string frac = std::to_string(q % unit);
-        out += ',' + std::string(static_cast<size_t>(decimals) - frac.size(), '0') + frac;
-    }
-    return (value < 0 && q != 0 ? "-" : "") + out;
+    if (decimals > 0) out += ',' + frac;
+    return (value < 0 && !zero ? "-" : "") + out;
 }
 
 double parseGrouped(std::string_view text) {

@@ -25,6 +25,7 @@ TEST(FeeText, GroupedNumbers) {
     EXPECT_EQ(formatGrouped(0.25, 1), "0,2");
     EXPECT_EQ(formatGrouped(-1500, 2), "-1.500,00");
     EXPECT_EQ(formatGrouped(999, 0), "999");
+    EXPECT_EQ(formatGrouped(1e15, 2), "1.000.000.000.000.000,00");  // beyond the fixed-point range
     struct Case {
         const char* text;
         double value;
