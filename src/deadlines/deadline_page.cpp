@@ -198,7 +198,6 @@ DeadlinePage::DeadlinePage(PageHost& host, QWidget* parent) : QWidget(parent), h
     auto* diff = button(QStringLiteral("Button4"), QStringLiteral("Rozdíl"), diffBox);
     diffLabel_ = new QLabel(diffBox);
     diffLabel_->setObjectName(QStringLiteral("Rozdil_Dat_Label"));
-    diffLabel_->setWordWrap(true);
     diffLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     dg->addWidget(label(QStringLiteral("Počáteční datum:"), diffFrom_, diffBox), 0, 0);
     dg->addWidget(diffFrom_, 0, 1);

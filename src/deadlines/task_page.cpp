@@ -188,14 +188,14 @@ void TaskPage::buildNavigator(QWidget* parent) {
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    struct Spec {
+    struct ButtonInfo {
         const char* name;
         const char* caption;
         const char* hint;
         QStyle::StandardPixmap glyph;
         bool visible;
     };
-    static const Spec specs[kNavButtons] = {
+    static const ButtonInfo buttons[kNavButtons] = {
         {"First", "První", "První položka", QStyle::SP_MediaSkipBackward, false},
         {"Prior", "Předchozí", "Předchozí položka (s Ctrl o 5 zpět)", QStyle::SP_ArrowBack, false},
         {"Next", "Další", "Další položka (s Ctrl o 5 dál)", QStyle::SP_ArrowForward, false},
@@ -208,7 +208,7 @@ void TaskPage::buildNavigator(QWidget* parent) {
         {"Refresh", "Obnovit", "Obnovit", QStyle::SP_BrowserReload, false},
     };
     for (int i = 0; i < kNavButtons; ++i) {
-        const Spec& s = specs[i];
+        const ButtonInfo& s = buttons[i];
         auto* b = new QToolButton(bar);
         b->setObjectName(QStringLiteral("Lhuty_DBNavigator_") + QString::fromLatin1(s.name));
         b->setText(QString::fromUtf8(s.caption));
