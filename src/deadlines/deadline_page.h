@@ -1,18 +1,64 @@
 #pragma once
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
 namespace verdika::ui {
 
+class BlankDateEdit;
 class PageHost;
 
-// The page "Lhůty".
+// The page "Lhůty": the last day of a time limit moved over weekends and
+// public holidays, the possible enforceability, the appeal aid after a
+// deposited letter and the difference of two dates.
 class DeadlinePage : public QWidget {
     Q_OBJECT
 public:
     explicit DeadlinePage(PageHost& host, QWidget* parent = nullptr);
 
+    // The deadline computation (every change of its inputs, the quick
+    // buttons, "Spočítat" and showing the page).
+    void DateTimePicker3Change();
+    // The appeal aid.
+    void DateTimePicker1Enter();
+    // The difference of two dates.
+    void Button4Click();
+
+protected:
+    void showEvent(QShowEvent* e) override;  // TabSheet10Show
+
 private:
+    void quickButton(int units);
+    QDate endDate() const;
+
     PageHost& host_;
+    BlankDateEdit* start_ = nullptr;       // DateTimePicker3
+    QSpinBox* units_ = nullptr;            // UpDown3 with its edit Edit28
+    QComboBox* unitCombo_ = nullptr;       // typ_lhuty_combo
+    QCheckBox* suspension_ = nullptr;      // staveni_Checkbox
+    QDateEdit* suspensionFrom_ = nullptr;  // DateTimePicker6
+    QDateEdit* suspensionTo_ = nullptr;    // DateTimePicker7
+    QDateEdit* end_ = nullptr;             // Konec_Lhuty_DateTimePicker
+    QPlainTextEdit* endReasons_ = nullptr;
+    QLineEdit* enforceDays_ = nullptr;     // Vykonatelnost_Edit
+    QDateEdit* enforce_ = nullptr;         // Vykonatelnost_DateTimePicker
+    QPlainTextEdit* enforceReasons_ = nullptr;
+    BlankDateEdit* deposited_ = nullptr;   // DateTimePicker1
+    QRadioButton* aid15_ = nullptr;
+    QRadioButton* aid8_ = nullptr;
+    QRadioButton* aid3_ = nullptr;
+    QPlainTextEdit* aidMemo_ = nullptr;    // Lhuty_Memo
+    QDateEdit* diffFrom_ = nullptr;        // Pocatek_Lhuty_Date
+    QDateEdit* diffTo_ = nullptr;          // Konec_Lhuty_date
+    QLabel* diffLabel_ = nullptr;          // Rozdil_Dat_Label
 };
 
 }  // namespace verdika::ui

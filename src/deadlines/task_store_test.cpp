@@ -52,6 +52,10 @@ TEST(TaskStore, ViewsAroundMidnightFollowTheDayRounding) {
         {at("10.12.2026", 0), {"dnes", "za2"}, {"vcera", "dnes", "za2", "za3"}, {"vcera"}},
         // In the morning "round(now - 1)" is still yesterday.
         {at("10.12.2026", 10), {"dnes", "za2"}, {"vcera", "dnes", "za2", "za3"}, {"vcera"}},
+        // At noon sharp the differences are exact halves and round to even:
+        // today's task is 0 days away (-0,5), the one in three days 2 (2,5),
+        // and "round(now - 1)" (day number 46365,5) is already today.
+        {at("10.12.2026", 12), {"dnes", "za2", "za3"}, {"dnes", "za2", "za3"}, {"vcera", "dnes"}},
         // Late in the evening today's task rounds to a day ago: overdue, and
         // no longer approaching; yesterday's has left the open view.
         {at("10.12.2026", 23, 30), {"za2", "za3"}, {"dnes", "za2", "za3"}, {"vcera", "dnes"}},

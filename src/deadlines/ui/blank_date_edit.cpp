@@ -1,0 +1,62 @@
+#include "deadlines/ui/blank_date_edit.h"
+
+#include <QFocusEvent>
+#include <QSignalBlocker>
+
+#include "deadlines/holidays.h"
+
+namespace verdika::ui {
+
+namespace {
+// One day before the range: the value that shows as the blank text.
+QDate blankMarker() { return firstPickerDate().addDays(-1); }
+}  // namespace
+
+bool isEntry(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+QDate firstPickerDate() { return QDate(kFirstCalendarYear, 1, 1); }
+QDate lastPickerDate() { return QDate(kLastCalendarYear, 12, 31); }
+
+BlankDateEdit::BlankDateEdit(const QString& objectName, QWidget* parent) : QDateEdit(parent) {
+    setObjectName(objectName);
+    setDisplayFormat(QStringLiteral("d.M.yyyy"));
+    setCalendarPopup(true);
+    setDateRange(firstPickerDate(), lastPickerDate());
+    setDate(QDate::currentDate());
+}
+
+void BlankDateEdit::setBlank(bool blank) {
+    if (blank == blank_) return;
+    const QSignalBlocker quiet(this);
+    if (blank) {
+        held_ = date();
+        setMinimumDate(blankMarker());
+        setSpecialValueText(QStringLiteral(" "));
+        setDate(blankMarker());
+    } else {
+        // A date set while hidden (by the calendar or the program) is the new value.
+        const QDate shown = date() != blankMarker() ? date() : held_;
+        setSpecialValueText(QString());
+        setMinimumDate(firstPickerDate());
+        setDate(shown);
+    }
+    blank_ = blank;
+}
+
+void BlankDateEdit::setValueQuietly(const QDate& d) {
+    if (blank_) {
+        held_ = d;
+        return;
+    }
+    const QSignalBlocker quiet(this);
+    setDate(d);
+}
+
+void BlankDateEdit::focusInEvent(QFocusEvent* e) {
+    QDateEdit::focusInEvent(e);
+    if (onEntry && isEntry(e->reason())) onEntry();
+}
+
+}  // namespace verdika::ui
