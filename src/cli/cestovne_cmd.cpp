@@ -62,7 +62,7 @@ int run(Context& c) {
         }
         const auto rates = travel::rateVersionOn(c.paths.programDir / travel::kRatesFile, in.date);
         if (!own && !rates.fuelPrice[static_cast<size_t>(car.fuelKind)])
-            throw UsageError("Vyhláška platná od " + rates.name + " neuvádí cenu paliva „" +
+            throw UsageError("Sazby platné od " + rates.name + " neobsahují vyhláškovou cenu paliva „" +
                              std::string(travel::fuelName(car.fuelKind)) + "“; zadejte --vlastni-cena.");
         r = travel::computeTrip(in, car, rates, own);
     } catch (const travel::TripError& e) {

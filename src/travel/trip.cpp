@@ -11,7 +11,7 @@ double decreeFuelPrice(const RateVersion& rates, int fuelKind) {
     if (fuelKind < 0 || fuelKind >= kFuelKinds) throw TripError(kNoFuelKindMessage);
     const auto& price = rates.fuelPrice[static_cast<size_t>(fuelKind)];
     if (!price)
-        throw TripError("Vyhláška platná od " + rates.name + " neuvádí průměrnou cenu paliva „" +
+        throw TripError("Sazby platné od " + rates.name + " neobsahují vyhláškovou cenu paliva „" +
                         std::string(fuelName(fuelKind)) +
                         "“. Uložte si vlastní cenu paliva v záložce Nastavení a zvolte „Vlastní ceny paliv“.");
     return *price;

@@ -241,7 +241,7 @@ TEST_F(TravelForm, StopsWithAClearMessage) {
     unknownCar.carIndex = 3;  // no such section: no fuel kind
     EXPECT_EQ(message(unknownCar), kNoFuelKindMessage);
     // Petrol 91 has no decree price since 2012: the fuel is not computed with 0 Kč.
-    EXPECT_NE(message(form).find("neuvádí průměrnou cenu paliva „Normal 91“"), std::string::npos) << message(form);
+    EXPECT_NE(message(form).find("neobsahují vyhláškovou cenu paliva „Normal 91“"), std::string::npos) << message(form);
     TripForm before = form;
     before.date = parseDate("31.12.2010");
     EXPECT_NE(message(before).find("až od 1.1.2011"), std::string::npos);
