@@ -70,7 +70,8 @@ TripSet loadTripSet(const std::filesystem::path& file) {
         set.rows.push_back(std::move(row));
     }
     if (set.rows.empty()) set.rows.emplace_back();
-    set.totalLabel = ini.readString("cestovne", "celkem");
+    // A file without the stored label (not a trip set, or edited) shows the rows' sum.
+    set.totalLabel = ini.readString("cestovne", "celkem", listTotalLabel(listSum(set.rows)));
     return set;
 }
 

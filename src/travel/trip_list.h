@@ -39,7 +39,8 @@ struct TripSet {
 // Writes [row2] … [row(n+1)] with col1 … col12, then [cestovne] pocet and
 // celkem; other content of an existing file stays. Throws IoError.
 void saveTripSet(const std::filesystem::path& file, const std::vector<TripRow>& rows, std::string_view totalLabel);
-// A missing file is an IoError; a count beyond the file's rows is cut.
+// A missing file is an IoError; a count beyond the file's rows is cut; a
+// file without the stored label gets the label of the rows' sum.
 TripSet loadTripSet(const std::filesystem::path& file);
 
 // --- Statements ---

@@ -84,7 +84,9 @@ TEST(TravelList, TripSetFileRoundTrip) {
     EXPECT_EQ(set.rows[0][0], "2.1.2020");
 
     test::writeBytes(dir / "prazdna.vrd", "[cestovne]\npocet=0\n");
-    EXPECT_EQ(loadTripSet(dir / "prazdna.vrd").rows.size(), 1u);  // one empty row, never none
+    set = loadTripSet(dir / "prazdna.vrd");
+    EXPECT_EQ(set.rows.size(), 1u);  // one empty row, never none
+    EXPECT_EQ(set.totalLabel, "Celkem: 0,00 Kč");
     test::writeBytes(dir / "divna.vrd", "[cestovne]\npocet=999999999\n[row2]\ncol1=x\n");
     EXPECT_LE(loadTripSet(dir / "divna.vrd").rows.size(), 2u);
     EXPECT_THROW(loadTripSet(dir / "chybi.vrd"), IoError);
