@@ -9,7 +9,7 @@ factor of 1.25 (roads are longer than the straight line), rounded to whole
 km (halves up). Treat them as approximations; the user can always type the
 real distance into the travel page.
 
-How: python3 scripts/gen-distances.py TOWNS.csv [-o data/vzdal.vrd]
+How: python3 scripts/gen-distances.py scripts/district-towns.csv [-o data/vzdal.vrd]
 
 TOWNS.csv is "mesto;lat;lon" (UTF-8, WGS84 decimal degrees, lines starting
 with "#" are comments). The script writes one line per pair of towns,
