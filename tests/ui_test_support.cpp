@@ -51,3 +51,30 @@ AppFixture::AppFixture(const std::function<void(const fs::path&)>& prepare, ui::
 }
 
 }  // namespace verdika::test
+
+#include <QPrinter>
+
+namespace verdika::test {
+
+DesktopRecorder::DesktopRecorder() {
+    ui::setDesktopHandler([this](const QString& target) { opened << target; });
+    ui::setFileDialogHandler([this](const ui::FileDialogRequest& r) {
+        fileRequests << r;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    });
+    ui::setPrintDialogHandler([this](QPrinter& printer) {
+        ++printRequests;
+        if (printedPdf.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printedPdf);
+        return true;
+    });
+}
+
+DesktopRecorder::~DesktopRecorder() {
+    ui::setDesktopHandler({});
+    ui::setFileDialogHandler({});
+    ui::setPrintDialogHandler({});
+}
+
+}  // namespace verdika::test

@@ -11,6 +11,7 @@
 
 #include "app/data_module.h"
 #include "app/main_window.h"
+#include "common/ui/desktop.h"
 #include "common/ui/messages.h"
 #include "test_support.h"
 
@@ -58,6 +59,24 @@ struct AppFixture {
     T* find(const QString& name) const {
         return window->findChild<T*>(name);
     }
+};
+
+}  // namespace verdika::test
+
+namespace verdika::test {
+
+// Records what the program hands to the desktop and answers the file and
+// print dialogs: a file dialog gets the next queued path (empty = cancel),
+// the print dialog prints into printedPdf when it is set, else cancels.
+class DesktopRecorder {
+public:
+    DesktopRecorder();
+    ~DesktopRecorder();
+    QStringList opened;
+    QStringList fileAnswers;
+    QList<ui::FileDialogRequest> fileRequests;
+    QString printedPdf;
+    int printRequests = 0;
 };
 
 }  // namespace verdika::test

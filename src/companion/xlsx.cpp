@@ -1,0 +1,229 @@
+#include "companion/xlsx.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <random>
+
+#include "common/errors.h"
+#include "common/files.h"
+
+namespace verdika::xlsx {
+
+std::string columnName(int col) {
+    std::string s;
+    for (int c = col + 1; c > 0; c = (c - 1) / 26) s.insert(s.begin(), static_cast<char>('A' + (c - 1) % 26));
+    return s;
+}
+
+namespace {
+
+// "B12" -> (row 11, col 1); "B" -> col only.
+bool parseRef(std::string_view t, int& row, int& col, bool& hasRow) {
+    size_t i = 0;
+    col = 0;
+    while (i < t.size() && ((t[i] >= 'A' && t[i] <= 'Z') || (t[i] >= 'a' && t[i] <= 'z'))) {
+        col = col * 26 + (std::toupper(static_cast<unsigned char>(t[i])) - 'A' + 1);
+        ++i;
+    }
+    if (i == 0 || col > 16384) return false;
+    --col;
+    hasRow = i < t.size();
+    if (!hasRow) return true;
+    int r = 0;
+    auto res = std::from_chars(t.data() + i, t.data() + t.size(), r);
+    if (res.ec != std::errc() || res.ptr != t.data() + t.size() || r < 1 || r > 1048576) return false;
+    row = r - 1;
+    return true;
+}
+
+}  // namespace
+
+Range Range::parse(std::string_view a1) {
+    auto colon = a1.find(':');
+    std::string_view a = a1.substr(0, colon), b = colon == std::string_view::npos ? a : a1.substr(colon + 1);
+    Range r;
+    bool ra = false, rb = false;
+    if (!parseRef(a, r.firstRow, r.firstCol, ra) || !parseRef(b, r.lastRow, r.lastCol, rb) || ra != rb)
+        throw DataError("Neplatný odkaz na buňky tabulky: „" + std::string(a1) + "“.");
+    if (!ra) {
+        r.firstRow = 0;
+        r.lastRow = Sheet::kAllRows;
+    }
+    if (r.firstRow > r.lastRow) std::swap(r.firstRow, r.lastRow);
+    if (r.firstCol > r.lastCol) std::swap(r.firstCol, r.lastCol);
+    return r;
+}
+
+void Sheet::setText(int row, int col, std::string text) {
+    Cell& c = cell(row, col);
+    c.kind = Cell::Kind::Text;
+    c.text = std::move(text);
+}
+
+void Sheet::setNumber(int row, int col, double value) {
+    Cell& c = cell(row, col);
+    c.kind = Cell::Kind::Number;
+    c.number = value;
+    c.text.clear();
+}
+
+void Sheet::setFormula(int row, int col, std::string formula) {
+    Cell& c = cell(row, col);
+    c.kind = Cell::Kind::Formula;
+    c.text = std::move(formula);
+}
+
+void Sheet::setValue(int row, int col, std::string_view value) {
+    if (!value.empty() && value.front() == '=') return setFormula(row, col, std::string(value));
+    std::string_view t = value;
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    double d = 0;
+    if (!t.empty() && t.front() != '+') {
+        auto res = std::from_chars(t.data(), t.data() + t.size(), d, std::chars_format::fixed);
+        if (res.ec == std::errc() && res.ptr == t.data() + t.size()) return setNumber(row, col, d);
+    }
+    setText(row, col, std::string(value));
+}
+
+void Sheet::setRowHeight(int row, double points) { rowHeights_[row] = points; }
+
+void Sheet::setColumnWidth(int firstCol, int lastCol, double width) {
+    for (int c = firstCol; c <= lastCol; ++c) columnWidths_[c] = width;
+}
+
+void Sheet::autoFitColumns(int firstCol, int lastCol) {
+    for (int c = firstCol; c <= lastCol; ++c) {
+        size_t longest = 0;
+        for (const auto& [key, cell] : cells_) {
+            if (key.second != c || cell.kind == Cell::Kind::Empty) continue;
+            // Characters, not bytes: count UTF-8 lead bytes.
+            size_t n = cell.kind == Cell::Kind::Number ? 12 : 0;
+            for (char ch : cell.text) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+            longest = std::max(longest, n);
+        }
+        if (longest) columnWidths_[c] = std::min<double>(static_cast<double>(longest) + 2, 100);
+    }
+}
+
+const Sheet::Cell* Sheet::find(int row, int col) const {
+    auto it = cells_.find({row, col});
+    return it == cells_.end() ? nullptr : &it->second;
+}
+
+int Sheet::lastRow() const {
+    int last = -1;
+    for (const auto& [key, cell] : cells_)
+        if (cell.kind != Cell::Kind::Empty) last = std::max(last, key.first);
+    return last;
+}
+
+Sheet& Workbook::addSheet(std::string name) {
+    sheets_.emplace_back(std::move(name));
+    return sheets_.back();
+}
+
+namespace {
+
+uint8_t lineStyle(Line l) {
+    switch (l) {
+        case Line::None: return LXW_BORDER_NONE;
+        case Line::Thin: return LXW_BORDER_THIN;
+        case Line::Medium: return LXW_BORDER_MEDIUM;
+        case Line::Double: return LXW_BORDER_DOUBLE;
+    }
+    return LXW_BORDER_NONE;
+}
+
+lxw_format* makeFormat(lxw_workbook* wb, const Format& f) {
+    lxw_format* x = workbook_add_format(wb);
+    if (f.bold) format_set_bold(x);
+    if (f.italic) format_set_italic(x);
+    if (f.wrap) format_set_text_wrap(x);
+    if (f.fontSize > 0) format_set_font_size(x, f.fontSize);
+    switch (f.hAlign) {
+        case HAlign::General: break;
+        case HAlign::Left: format_set_align(x, LXW_ALIGN_LEFT); break;
+        case HAlign::Center: format_set_align(x, LXW_ALIGN_CENTER); break;
+        case HAlign::Right: format_set_align(x, LXW_ALIGN_RIGHT); break;
+    }
+    if (f.vAlign == VAlign::Center) format_set_align(x, LXW_ALIGN_VERTICAL_CENTER);
+    if (f.vAlign == VAlign::Top) format_set_align(x, LXW_ALIGN_VERTICAL_TOP);
+    format_set_top(x, lineStyle(f.top));
+    format_set_bottom(x, lineStyle(f.bottom));
+    format_set_left(x, lineStyle(f.left));
+    format_set_right(x, lineStyle(f.right));
+    if (f.borderColor) {
+        format_set_top_color(x, f.borderColor);
+        format_set_bottom_color(x, f.borderColor);
+        format_set_left_color(x, f.borderColor);
+        format_set_right_color(x, f.borderColor);
+    }
+    if (!f.numberFormat.empty()) format_set_num_format(x, f.numberFormat.c_str());
+    return x;
+}
+
+}  // namespace
+
+void Workbook::save(const std::filesystem::path& path) const {
+    std::random_device rd;
+    auto tmp = path;
+    tmp += ".tmp" + std::to_string(rd() % 1000000);
+    const std::string tmpName = pathText(tmp);
+    lxw_workbook* wb = workbook_new(tmpName.c_str());
+    if (!wb) throw IoError("Sešit " + pathText(path) + " nelze vytvořit.");
+    std::vector<std::pair<Format, lxw_format*>> formats;
+    auto formatFor = [&](const Format& f) -> lxw_format* {
+        if (f == Format{}) return nullptr;
+        for (auto& [k, v] : formats)
+            if (k == f) return v;
+        formats.emplace_back(f, makeFormat(wb, f));
+        return formats.back().second;
+    };
+    for (const Sheet& s : sheets_) {
+        lxw_worksheet* ws = workbook_add_worksheet(wb, s.name().c_str());
+        if (!ws) {
+            workbook_close(wb);
+            std::filesystem::remove(tmp);
+            throw IoError("List „" + s.name() + "“ sešitu nelze vytvořit.");
+        }
+        for (const auto& [c, width] : s.columnWidths_)
+            worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
+        for (const auto& [r, height] : s.rowHeights_)
+            worksheet_set_row(ws, static_cast<lxw_row_t>(r), height, nullptr);
+        for (const auto& [key, cell] : s.cells_) {
+            const auto row = static_cast<lxw_row_t>(key.first);
+            const auto col = static_cast<lxw_col_t>(key.second);
+            lxw_format* f = formatFor(cell.format);
+            switch (cell.kind) {
+                case Sheet::Cell::Kind::Empty: worksheet_write_blank(ws, row, col, f); break;
+                case Sheet::Cell::Kind::Text: worksheet_write_string(ws, row, col, cell.text.c_str(), f); break;
+                case Sheet::Cell::Kind::Number: worksheet_write_number(ws, row, col, cell.number, f); break;
+                case Sheet::Cell::Kind::Formula: worksheet_write_formula(ws, row, col, cell.text.c_str(), f); break;
+            }
+        }
+        if (!s.printArea_.empty()) {
+            Range r = Range::parse(s.printArea_);
+            worksheet_print_area(ws, static_cast<lxw_row_t>(r.firstRow), static_cast<lxw_col_t>(r.firstCol),
+                                 static_cast<lxw_row_t>(r.lastRow), static_cast<lxw_col_t>(r.lastCol));
+        }
+        if (s.fitWide_ > 0) worksheet_fit_to_pages(ws, static_cast<uint16_t>(s.fitWide_), 0);
+        if (s.zoom_ > 0) worksheet_set_print_scale(ws, static_cast<uint16_t>(s.zoom_));
+    }
+    const lxw_error err = workbook_close(wb);
+    std::error_code ec;
+    if (err != LXW_NO_ERROR) {
+        std::filesystem::remove(tmp, ec);
+        throw IoError("Sešit " + pathText(path) + " nelze uložit: " + lxw_strerror(err));
+    }
+    std::filesystem::rename(tmp, path, ec);
+    if (ec) {
+        std::filesystem::remove(tmp, ec);
+        throw IoError("Sešit " + pathText(path) + " nelze uložit (soubor je možná otevřen v jiném programu).");
+    }
+}
+
+}  // namespace verdika::xlsx

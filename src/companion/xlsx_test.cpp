@@ -1,0 +1,96 @@
+#include "companion/xlsx.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include "common/errors.h"
+#include "test_support.h"
+
+namespace verdika::xlsx {
+namespace {
+
+// One member of the saved zip package, as text.
+std::string member(const std::filesystem::path& file, const char* name) {
+    int err = 0;
+    zip_t* z = zip_open(file.c_str(), ZIP_RDONLY, &err);
+    if (!z) return "(not a zip)";
+    std::string out;
+    if (zip_file_t* f = zip_fopen(z, name, 0)) {
+        char buf[4096];
+        zip_int64_t n;
+        while ((n = zip_fread(f, buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(n));
+        zip_fclose(f);
+    }
+    zip_close(z);
+    return out;
+}
+
+TEST(Xlsx, RangesInA1Notation) {
+    Range r = Range::parse("E5:I9");
+    EXPECT_EQ(std::tie(r.firstRow, r.firstCol, r.lastRow, r.lastCol), std::make_tuple(4, 4, 8, 8));
+    Range cols = Range::parse("A:I");
+    EXPECT_EQ(cols.lastCol, 8);
+    EXPECT_EQ(cols.lastRow, Sheet::kAllRows);
+    EXPECT_EQ(columnName(0), "A");
+    EXPECT_EQ(columnName(26), "AA");
+    for (const char* bad : {"", "1A", "A0", "A1:B", ":"}) EXPECT_THROW(Range::parse(bad), DataError) << bad;
+}
+
+TEST(Xlsx, ValuesAsASpreadsheetTakesThem) {
+    Sheet s;
+    s.setValue(0, 0, "=SUM(B1:B3)");
+    s.setValue(0, 1, "1234.5");
+    s.setValue(0, 2, "1234,5");  // a decimal comma stays text, as the exports expect
+    s.setValue(0, 3, "Jistina 1");
+    EXPECT_EQ(s.find(0, 0)->kind, Sheet::Cell::Kind::Formula);
+    EXPECT_EQ(s.find(0, 1)->kind, Sheet::Cell::Kind::Number);
+    EXPECT_DOUBLE_EQ(s.find(0, 1)->number, 1234.5);
+    EXPECT_EQ(s.find(0, 2)->kind, Sheet::Cell::Kind::Text);
+    EXPECT_EQ(s.find(0, 3)->kind, Sheet::Cell::Kind::Text);
+}
+
+TEST(Xlsx, SavesARealWorkbookWithFormatsAndFormulas) {
+    test::TempDir dir;
+    Workbook wb;
+    Sheet& s = wb.addSheet("Úroky");
+    s.setText(0, 0, "Označení jistiny");
+    s.setText(0, 1, "Prodlení od");
+    s.format("A1:B1", [](Format& f) {
+        f.bold = true;
+        f.wrap = true;
+        f.hAlign = HAlign::Center;
+        f.vAlign = VAlign::Center;
+        f.bottom = Line::Double;
+        f.borderColor = kThemeAccent1;
+    });
+    s.setRowHeight(0, 50);
+    s.setColumnWidth(0, 8, 16);
+    s.setNumber(1, 1, 1000);
+    s.setNumber(2, 1, 234.5);
+    s.setFormula(3, 1, "=SUM(B2:B3)");
+    s.format("B2:B4", [](Format& f) { f.numberFormat = kCurrencyFormat; });
+    const auto file = dir / "export.xlsx";
+    wb.save(file);
+
+    const std::string sheet = member(file, "xl/worksheets/sheet1.xml");
+    EXPECT_NE(sheet.find("<f>SUM(B2:B3)</f>"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("ht=\"50\""), std::string::npos);
+    EXPECT_NE(sheet.find("width=\"16.7"), std::string::npos);  // 16 characters plus the padding Excel stores
+    EXPECT_NE(member(file, "xl/sharedStrings.xml").find("Označení jistiny"), std::string::npos);
+    const std::string styles = member(file, "xl/styles.xml");
+    EXPECT_NE(styles.find("<bottom style=\"double\">"), std::string::npos) << styles;
+    EXPECT_NE(styles.find("Kč"), std::string::npos);
+    EXPECT_NE(member(file, "xl/workbook.xml").find("name=\"Úroky\""), std::string::npos);
+    // Only the finished file is left, no temporary beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(Xlsx, UnwritableTargetIsAnIoError) {
+    test::TempDir dir;
+    Workbook wb;
+    wb.addSheet("List1").setText(0, 0, "x");
+    EXPECT_THROW(wb.save(dir / "missing-folder" / "x.xlsx"), IoError);
+}
+
+}  // namespace
+}  // namespace verdika::xlsx
