@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -110,6 +112,10 @@ TariffPage::TariffPage(PageHost& host, QWidget* parent) : QWidget(parent), host_
     subPages_ = new QTabWidget(this);
     subPages_->setObjectName(QStringLiteral("PageControl3"));
     subPages_->setTabPosition(QTabWidget::West);
+    // The four captions fit the page's height in a slightly smaller type.
+    QFont tabFont = subPages_->tabBar()->font();
+    tabFont.setPointSizeF(tabFont.pointSizeF() * 0.85);
+    subPages_->tabBar()->setFont(tabFont);
     subPages_->addTab(buildBasicPage(), QStringLiteral("Základní výpočet"));
     subPages_->addTab(buildSummaryPage(), QStringLiteral("Sumarizace + TISK"));
     subPages_->addTab(buildPetitionPage(), QStringLiteral("Žalobní petit"));
@@ -142,35 +148,33 @@ QWidget* TariffPage::buildBasicPage() {
     for (const std::string& item : tariff::kindItems()) kinds_->addItem(qs(item));
     kinds_->setMaxVisibleItems(32);
     kinds_->setCurrentIndex(-1);
-    kinds_->setMinimumWidth(560);
-    top->addWidget(kinds_, 0, 2, 1, 4);
+    kinds_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    kinds_->setMinimumContentsLength(40);
+    top->addWidget(kinds_, 0, 2);
 
-    top->addWidget(new QLabel(QStringLiteral("Tarifní hodnota:"), page), 1, 1);
+    top->setColumnStretch(2, 1);
+    outer->addLayout(top);
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addSpacing(26);
+    row->addWidget(new QLabel(QStringLiteral("Tarifní hodnota:"), page));
     value_ = new QLineEdit(QStringLiteral("0"), page);
     value_->setObjectName(QStringLiteral("tarifni_hodnota_edit"));
-    value_->setMaximumWidth(160);
+    value_->setMaximumWidth(130);
     installTariffValueFilter(value_);
-    top->addWidget(value_, 1, 2);
+    row->addWidget(value_);
     valueLabel_ = new QLabel(page);
     valueLabel_->setObjectName(QStringLiteral("Label43"));
-    valueLabel_->setMinimumWidth(140);
-    top->addWidget(valueLabel_, 1, 3);
-    auto* searchRow = new QHBoxLayout;
-    searchRow->addWidget(new QLabel(QStringLiteral("Hledání"), page));
-    search_ = new QLineEdit(page);
-    search_->setObjectName(QStringLiteral("Hledat_Tarif"));
-    searchRow->addWidget(search_, 1);
-    auto* next = button(QStringLiteral("Hledat_Tarif_dalsi"), QStringLiteral("Další"), page);
-    searchRow->addWidget(next);
-    top->addLayout(searchRow, 1, 4, 1, 2);
-
-    top->addWidget(new QLabel(QStringLiteral("Počet osob:"), page), 2, 1);
+    valueLabel_->setMinimumWidth(120);
+    row->addWidget(valueLabel_);
+    row->addWidget(new QLabel(QStringLiteral("Počet osob:"), page));
     auto* personsRow = new QHBoxLayout;
     personsRow->setSpacing(0);
     persons_ = new QLineEdit(QStringLiteral("1"), page);
     persons_->setObjectName(QStringLiteral("Osob_Tarif_Edit"));
     persons_->setReadOnly(true);
-    persons_->setMaximumWidth(50);
+    persons_->setMaximumWidth(40);
     persons_->installEventFilter(new PersonsKeys(persons_, [this](int d) {
         setPersons(static_cast<int>(tryParseInteger(ss(persons_->text())).value_or(1)) + d);
     }));
@@ -193,13 +197,20 @@ QWidget* TariffPage::buildBasicPage() {
         arrows->addWidget(a);
     }
     personsRow->addWidget(upDown);
-    personsRow->addStretch();
-    top->addLayout(personsRow, 2, 2);
+    row->addLayout(personsRow);
+    row->addSpacing(8);
     vatPayer_ = new QCheckBox(QStringLiteral("Plátce DPH"), page);
     vatPayer_->setObjectName(QStringLiteral("Platce_DPH2_CheckBox"));
-    top->addWidget(vatPayer_, 2, 3);
-    top->setColumnStretch(4, 1);
-    outer->addLayout(top);
+    row->addWidget(vatPayer_);
+    row->addStretch();
+    row->addWidget(new QLabel(QStringLiteral("Hledání"), page));
+    search_ = new QLineEdit(page);
+    search_->setObjectName(QStringLiteral("Hledat_Tarif"));
+    search_->setMinimumWidth(120);
+    row->addWidget(search_, 1);
+    auto* next = button(QStringLiteral("Hledat_Tarif_dalsi"), QStringLiteral("Další"), page);
+    row->addWidget(next);
+    outer->addLayout(row);
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(8);
@@ -224,7 +235,7 @@ QWidget* TariffPage::buildBasicPage() {
 
     extraordinary_ = new RadioGroup(QStringLiteral("Mimoradne_Zvyseni_RadioGroup"),
                                     QStringLiteral("Mimořádné zvýšení / snížení (§12)"),
-                                    {QStringLiteral("zvýšit na trojnásobek"), QStringLiteral("snížit na polovinu")}, 1,
+                                    {QStringLiteral("zvýšit na trojnásobek"), QStringLiteral("snížit na polovinu")}, 2,
                                     page);
     auto* x12 = withClear(extraordinary_, QStringLiteral("Mimoradne_Zvyseni_Button"), {});
 
@@ -305,8 +316,9 @@ QWidget* TariffPage::buildBasicPage() {
     acts->setContentsMargins(6, 4, 6, 6);
     acts->setHorizontalSpacing(4);
     date_ = makeDateEdit(QStringLiteral("Tarif_Date"), actsGroup_);
+    date_->setMaximumWidth(130);
     acts->addWidget(new QLabel(QStringLiteral("Datum úkonu:"), actsGroup_), 0, 0);
-    acts->addWidget(date_, 0, 1);
+    acts->addWidget(date_, 0, 1, Qt::AlignLeft);
     acts->addWidget(infoButton(QStringLiteral("BitBtn27"), QStringLiteral("Právní úkony"),
                                QStringLiteral("Úkon přidáte tlačítkem „+“ u seznamu úkonů podle § 11 odst. 1 (úkon) "
                                               "nebo podle § 11 odst. 2 (půlúkon); datum úkonu zvolte předem v "
@@ -321,8 +333,11 @@ QWidget* TariffPage::buildBasicPage() {
     fullActs_->setMaxVisibleItems(26);
     fullActs_->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& n : tariff::fullActNames()) fullActs_->addItem(qs(n));
+    // A long name chosen from the list is shown from its start.
+    connect(fullActs_, &QComboBox::textActivated, this, [this] { fullActs_->lineEdit()->setCursorPosition(0); });
     fullActs_->setEditText(QStringLiteral("úkon"));
-    fullActs_->setMinimumWidth(330);
+    fullActs_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    fullActs_->setMinimumContentsLength(24);
     auto* addFull = button(QStringLiteral("pridat_ukon"), QStringLiteral("+"), actsGroup_);
     addFull->setToolTip(QStringLiteral("Přidat úkon podle § 11 odst. 1"));
     addFull->setMaximumWidth(32);
@@ -332,7 +347,10 @@ QWidget* TariffPage::buildBasicPage() {
     halfActs_->setMaxVisibleItems(17);
     halfActs_->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& n : tariff::halfActNames()) halfActs_->addItem(qs(n));
+    connect(halfActs_, &QComboBox::textActivated, this, [this] { halfActs_->lineEdit()->setCursorPosition(0); });
     halfActs_->setEditText(QStringLiteral("půlúkon"));
+    halfActs_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    halfActs_->setMinimumContentsLength(24);
     auto* addHalf = button(QStringLiteral("pridat_pulukon"), QStringLiteral("+"), actsGroup_);
     addHalf->setToolTip(QStringLiteral("Přidat úkon podle § 11 odst. 2"));
     addHalf->setMaximumWidth(32);
@@ -346,9 +364,11 @@ QWidget* TariffPage::buildBasicPage() {
     grid_->setObjectName(QStringLiteral("PU_SG"));
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
-    grid_->setColumnWidth(0, 72);
+    // Widths of 72, 350 and 50 at the old 8-point font; the description takes the rest.
+    grid_->setColumnWidth(0, 80);
     grid_->setColumnWidth(1, 350);
-    grid_->setColumnWidth(2, 50);
+    grid_->setColumnWidth(2, 70);
+    grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -396,7 +416,7 @@ QWidget* TariffPage::buildBasicPage() {
         auto* e = new QLineEdit(resultsBox);
         e->setObjectName(QString::fromLatin1(names[i]));
         e->setReadOnly(true);
-        e->setMinimumWidth(130);
+        e->setMinimumWidth(110);
         e->setAlignment(Qt::AlignRight);
         if (i == 5) e->setFont(bold);
         installCopyOnDoubleClick(e);
@@ -415,7 +435,6 @@ QWidget* TariffPage::buildBasicPage() {
     }
     rg->setColumnStretch(1, 1);
     rg->setColumnStretch(5, 1);
-    rg->setColumnMinimumWidth(4, 150);
     outer->addWidget(resultsBox);
 
     // Wiring.
@@ -442,12 +461,13 @@ QWidget* TariffPage::buildBasicPage() {
     connect(save, &QPushButton::clicked, this, [this] { Tarif_Ulozit_ButtonClick(); });
     connect(load, &QPushButton::clicked, this, [this] { Tarif_Nacist_ButtonClick(); });
 
-    QWidget::setTabOrder(kinds_, value_);
-    QWidget::setTabOrder(value_, search_);
-    QWidget::setTabOrder(search_, next);
-    QWidget::setTabOrder(next, persons_);
-    QWidget::setTabOrder(persons_, vatPayer_);
-    return page;
+    // On a small screen the page scrolls instead of forcing every page of the window to its height.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("Tarif_Zakladni_Scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    return scroll;
 }
 
 QWidget* TariffPage::buildSummaryPage() {
@@ -548,7 +568,12 @@ QWidget* TariffPage::buildPetitionPage() {
     connect(days_, &QLineEdit::textChanged, this, [this] { Tarif_Zalovany_RadioClick(); });
     connect(from_, &QComboBox::currentTextChanged, this, [this] { Tarif_Zalovany_RadioClick(); });
     connect(savePatterns, &QPushButton::clicked, this, [this] { SavePetitButtonClick(); });
-    return page;
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("Tarif_Petit_Scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    return scroll;
 }
 
 QWidget* TariffPage::buildVariablesPage() {
