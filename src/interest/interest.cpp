@@ -102,6 +102,13 @@ Money moneyFromText(std::string_view text) {
     return static_cast<Money>(std::nearbyint(v * kMoneyScale));
 }
 
+std::vector<std::string> defaultGroupLabels() {
+    std::vector<std::string> out;
+    for (const std::string prefix : {"", "A", "B", "C"})
+        for (char ch = 'A'; ch <= 'Z'; ++ch) out.push_back(prefix + ch);
+    return out;
+}
+
 bool sameLabel(std::string_view a, std::string_view b) { return foldLabel(a) == foldLabel(b); }
 
 FeeRule feeRuleFor(Date periodStart) {

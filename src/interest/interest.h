@@ -31,6 +31,9 @@ inline double crowns(Money m) { return static_cast<double>(m) / kMoneyScale; }
 // The payment label that means "the debt due first".
 inline constexpr std::string_view kEarliestDue = "nejdříve splatný";
 
+// The page's group labels: "A" … "Z", "AA" … "AZ", "BA" … "BZ", "CA" … "CZ".
+std::vector<std::string> defaultGroupLabels();
+
 // Group labels are compared without regard to letter case (Czech letters
 // included) and to blanks at the ends.
 bool sameLabel(std::string_view a, std::string_view b);
