@@ -11,11 +11,32 @@ using std::chrono::days;
 
 namespace {
 
-std::string plain(double v) { return Format_Cislo(v); }
+// The plain form; whole numbers (most principals, days, rounded amounts) the
+// short way, which gives the same text.
+std::string plain(double v) {
+    if (std::fabs(v) < 1e15 && v == std::trunc(v)) return std::to_string(static_cast<std::int64_t>(v));
+    return Format_Cislo(v);
+}
+
+// The plain form of a value that repeats from period to period (a rate).
+class PlainCache {
+public:
+    const std::string& operator()(double v) {
+        if (!(v == last_) || text_.empty()) {
+            last_ = v;
+            text_ = plain(v);
+        }
+        return text_;
+    }
+
+private:
+    double last_ = 0;
+    std::string text_;
+};
 std::string money(Money m) { return Format_Castky(crowns(m)); }
 std::string money(double v) { return Format_Castky(v); }
 std::string date(Date d) { return formatDate(d); }
-std::string whole(double v) { return Format_Cislo(std::nearbyint(v) + 0.0); }
+std::string whole(double v) { return plain(std::nearbyint(v) + 0.0); }
 
 bool feeMode(const Computation& c) { return c.options.mode == Mode::Fee; }
 bool customInterest(const Computation& c) { return c.options.customRate && !feeMode(c); }
@@ -79,6 +100,8 @@ const char* regimeExplanation(int regime) {
 std::vector<std::string> reportLines(const Computation& c) {
     std::vector<std::string> out;
     const bool fee = feeMode(c);
+    PlainCache rateText;
+    const std::string yearText = plain(c.yearLength);
     for (const GroupResult& g : c.groups) {
         for (const ExcludedPayment& x : g.excluded)
             out.push_back("Úhrada ze dne " + date(x.day) + " ve výši " + money(x.amount) + " (skupina " + g.label +
@@ -113,9 +136,10 @@ std::vector<std::string> reportLines(const Computation& c) {
                 out.push_back("    průběh výpočtu: " + plain(p.before) + " + (" + money(p.principal) + " / 100) * " +
                               c.options.dailyRate + " * " + std::to_string(p.days));
             } else {
-                out.push_back("    úrok z prodlení v procentech = " + plain(p.rate) + "%");
-                out.push_back("    průběh výpočtu: " + plain(p.before) + " + (" + plain(p.rate) + " / 100) * " +
-                              std::to_string(p.days) + " * " + money(p.principal) + " / " + plain(c.yearLength));
+                const std::string& rate = rateText(p.rate);
+                out.push_back("    úrok z prodlení v procentech = " + rate + "%");
+                out.push_back("    průběh výpočtu: " + plain(p.before) + " + (" + rate + " / 100) * " +
+                              std::to_string(p.days) + " * " + money(p.principal) + " / " + yearText);
             }
             out.push_back((fee ? "    poplatek z prodlení v korunách = " : "    úrok z prodlení v korunách = ") +
                           plain(p.after));
@@ -151,6 +175,7 @@ std::string petition1(const Computation& c, const PetitionOptions& po) {
     t += fee ? " poplatek z prodlení " : " úrok z prodlení ";
     const std::string annual = plain(c.annualRate);
     const std::string dailyText = plain(c.dailyRate);
+    PlainCache rateText;
     for (const GroupResult& g : c.groups) {
         for (const Period& p : g.periods) {
             const std::string P = money(p.principal);
@@ -159,11 +184,11 @@ std::string petition1(const Computation& c, const PetitionOptions& po) {
                 if (t.back() == ',') t += "\n";
                 // A period ends the day before the next one begins.
                 t += "z částky " + P + " od " + date(p.from) + " do " + date(p.last ? p.to : p.to - days(1)) +
-                     " ve výši " + plain(p.rate) + "% ročně " + regimeExplanation(g.regime) + ",";
+                     " ve výši " + rateText(p.rate) + "% ročně " + regimeExplanation(g.regime) + ",";
                 if (!p.last) {
                     t += "\n";
                 } else if (g.regime == 1 || g.regime == 3) {
-                    t += " a od " + date(p.to + days(1)) + " až do zaplacení ve výši " + plain(p.rate) + "% ročně.\n\n";
+                    t += " a od " + date(p.to + days(1)) + " až do zaplacení ve výši " + rateText(p.rate) + "% ročně.\n\n";
                 } else if (g.regime == 2) {
                     t += " a od " + date(p.to + days(1)) +
                          " nadále ve výši, která odpovídá v každém jednotlivém kalendářním pololetí trvání prodlení"
@@ -259,6 +284,7 @@ std::vector<std::string> petition2(const Computation& c, const PetitionOptions& 
 std::vector<std::string> exportTable(const Computation& c) {
     const bool fee = feeMode(c);
     std::vector<std::string> out;
+    PlainCache shownText;
     out.push_back("");
     out.push_back(quotedRow({"Označení jistiny", "Prodlení od", "Prodlení do", "Úroková sazba",
                              "Výše úroku k poslednímu dni období", "Celková výše úroku", "Výše jistiny",
@@ -277,7 +303,7 @@ std::vector<std::string> exportTable(const Computation& c) {
                 shown = c.options.customRate ? c.annualRate : p.rate;
                 periodInterest = shown / 100 * n * P / c.yearLength;
             }
-            out.push_back(quotedRow({g.label, date(shownStart(c, p)), date(p.to), plain(shown), whole(periodInterest),
+            out.push_back(quotedRow({g.label, date(shownStart(c, p)), date(p.to), shownText(shown), whole(periodInterest),
                                      whole(p.after), whole(P), whole(crowns(p.payment)), whole(p.after + P)}));
         }
         if (g.settledOn) {
