@@ -1,10 +1,12 @@
 // verdika: the desktop program.
-//   verdika [portable] [--exit-after-start] [--version]
+//   verdika [portable] [--exit-after-start] [--version] [--page N]
+// --page N opens on page N of the tab control (0-based), for screenshots.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,10 @@
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
     bool exitAfterStart = false;
-    for (const auto& a : args) {
+    int startPage = -1;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--page" && i + 1 < args.size()) startPage = std::atoi(args[i + 1].c_str());
         if (a == "--version") {
             std::printf("Verdika %s\n", VERDIKA_VERSION);
             return 0;
@@ -49,6 +54,7 @@ int main(int argc, char* argv[]) {
         options.releaseCheck = false;
     }
     verdika::ui::MainWindow window(*data, options);
+    if (startPage >= 0) window.showPage(startPage);
     window.show();
     if (exitAfterStart) {
         QApplication::processEvents();

@@ -44,7 +44,7 @@ void MultiRowTabs::sync() {
         b->setStyleSheet(QStringLiteral(
             "QToolButton { padding: 3px 8px; border: 1px solid transparent; border-radius: 3px; }"
             " QToolButton:hover { border-color: #9aa8bd; }"
-            " QToolButton:checked { background: #dde6f3; border-color: #7a8ca8; font-weight: bold; }"));
+            " QToolButton:checked { background: #cfdcf0; border-color: #5a6f91; }"));
         group_->addButton(b, i);
         buttons_.append(b);
     }

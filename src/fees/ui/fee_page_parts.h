@@ -1,0 +1,24 @@
+#pragma once
+// Pieces the fee pages share: the information button with the
+// "Schránkulačka" tip, an amount row (label, field, "Kč"), and the item
+// list's change signal (a click or a key, once per change).
+#include <QString>
+#include <functional>
+
+class QGridLayout;
+class QListWidget;
+class QToolButton;
+class QWidget;
+
+namespace verdika::ui {
+
+QToolButton* makeInfoButton(const QString& objectName, QWidget* parent);
+// The tip of the notary and executor pages' information buttons.
+void addCalculatorTip(QToolButton* button);
+// label in column 0, the field in 1, "Kč" in 2.
+void addAmountRow(QGridLayout* grid, int row, const QString& label, QWidget* field, QWidget* parent);
+// Runs the action when the user chooses an item: a click (also on the item
+// already chosen) or a key that moves the choice, or a choice made by the program.
+void onItemChosen(QListWidget* list, QWidget* context, const std::function<void()>& action);
+
+}  // namespace verdika::ui
