@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QResizeEvent>
+#include <QEvent>
 
 #include "common/ui/action.h"
 #include "common/ui/date_edit.h"
@@ -32,6 +32,10 @@ RateTableWindow::RateTableWindow(std::filesystem::path file, QWidget* parent)
     list_->setWrapping(true);
     list_->setResizeMode(QListView::Adjust);
     list_->setUniformItemSizes(true);
+    QFont small = list_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    list_->setFont(small);
+    list_->viewport()->installEventFilter(this);
     grid->addWidget(list_, 0, 0, 1, 3);
 
     grid->addWidget(new QLabel(QStringLiteral("Od"), this), 1, 0);
@@ -70,10 +74,13 @@ void RateTableWindow::showEvent(QShowEvent* e) {
     runAction(this, [&] { reload(); });
 }
 
-void RateTableWindow::resizeEvent(QResizeEvent* e) {
-    QDialog::resizeEvent(e);
-    const int w = std::max(60, (list_->viewport()->width() - 4) / 3);
-    list_->setGridSize(QSize(w, list_->fontMetrics().height() + 4));
+bool RateTableWindow::eventFilter(QObject* watched, QEvent* e) {
+    // Three columns across whatever width the list has.
+    if (watched == list_->viewport() && e->type() == QEvent::Resize) {
+        const int w = std::max(60, (list_->viewport()->width() - 2) / 3);
+        list_->setGridSize(QSize(w, list_->fontMetrics().height() + 3));
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 void RateTableWindow::reload() {

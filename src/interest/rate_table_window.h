@@ -30,7 +30,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void store(std::vector<std::string> lines, const std::string& select);
