@@ -1,0 +1,385 @@
+#include "interest/interest.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "common/numbers.h"
+#include "common/text.h"
+#include "interest/rate_table.h"
+
+namespace verdika::interest {
+
+using std::chrono::days;
+
+namespace {
+
+// ---- labels ----------------------------------------------------------------
+
+// Lower case of the Latin letters a Czech label can hold (ASCII, Latin-1,
+// Latin Extended-A); other characters stay as they are.
+char32_t lowerLatin(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+    if (c >= 0x100 && c <= 0x17F) {
+        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x178 || c == 0x17F) return c;
+        if (oddUpper) return (c % 2 == 1) ? c + 1 : c;
+        return (c % 2 == 0) ? c + 1 : c;
+    }
+    return c;
+}
+
+std::string foldLabel(std::string_view label) {
+    const std::string_view t = trimBlanks(label);
+    std::string out;
+    out.reserve(t.size());
+    for (size_t i = 0; i < t.size();) {
+        const auto b = static_cast<unsigned char>(t[i]);
+        char32_t c = b;
+        size_t len = 1;
+        if (b >= 0xC0 && b < 0xE0 && i + 1 < t.size()) {
+            c = ((b & 0x1F) << 6) | (static_cast<unsigned char>(t[i + 1]) & 0x3F);
+            len = 2;
+        }
+        if (len == 1) {
+            out += static_cast<char>(lowerLatin(c));
+        } else {
+            const char32_t l = lowerLatin(c);
+            out += static_cast<char>(0xC0 | (l >> 6));
+            out += static_cast<char>(0x80 | (l & 0x3F));
+        }
+        i += len;
+    }
+    return out;
+}
+
+// ---- calendar --------------------------------------------------------------
+
+Date endOfMonth(Date d) {
+    using namespace std::chrono;
+    const year_month_day ymd(d);
+    return sys_days(ymd.year() / ymd.month() / last);
+}
+
+Date addMonthClamped(Date d) {
+    using namespace std::chrono;
+    const year_month_day ymd(d);
+    const year_month ym = ymd.year() / ymd.month() + months(1);
+    const auto lastDay = (ym / last).day();
+    return sys_days(ym / std::min(ymd.day(), lastDay));
+}
+
+int monthIndex(Date d) { return yearOf(d) * 12 + static_cast<int>(monthOf(d)); }
+
+const Date kFeeSwitch = makeDate(2013, 12, 31);
+
+Money nonNegativeMoney(std::string_view text, const std::string& what) {
+    const Money m = moneyFromText(text);
+    if (m < 0) throw CaseError(what + " nesmí být záporná (" + std::string(trimBlanks(text)) + ").");
+    return m;
+}
+
+struct ParsedDebt {
+    DebtRow row;
+    Date due;
+};
+struct ParsedPayment {
+    PaymentRow row;
+    Date day;
+};
+
+bool blankRow(std::initializer_list<const std::string*> cells) {
+    return std::all_of(cells.begin(), cells.end(), [](const std::string* s) { return trimBlanks(*s).empty(); });
+}
+
+}  // namespace
+
+Money moneyFromText(std::string_view text) {
+    const double v = parseDecimal(text);
+    if (!(std::fabs(v) < 9.0e13))
+        throw ConversionError("Částka „" + std::string(trimBlanks(text)) + "“ je příliš velká.");
+    return static_cast<Money>(std::nearbyint(v * kMoneyScale));
+}
+
+std::vector<std::string> defaultGroupLabels() {
+    std::vector<std::string> out;
+    for (const std::string prefix : {"", "A", "B", "C"})
+        for (char ch = 'A'; ch <= 'Z'; ++ch) out.push_back(prefix + ch);
+    return out;
+}
+
+bool sameLabel(std::string_view a, std::string_view b) { return foldLabel(a) == foldLabel(b); }
+
+FeeRule feeRuleFor(Date periodStart) {
+    if (periodStart >= kFeeSwitch) return {1, 10};
+    return {2.5, 25};
+}
+
+Prepared PropoctiUroky(const std::vector<DebtRow>& debtRows, const std::vector<PaymentRow>& paymentRows,
+                       const Options& options, const RateTable* table) {
+    Prepared out;
+    std::unordered_map<std::string, size_t> groupOf;  // folded label -> group number
+
+    // 1. Groups in the order their labels first occur in the grid.
+    std::vector<ParsedDebt> debts;
+    for (const DebtRow& r : debtRows) {
+        if (blankRow({&r.due, &r.until, &r.principal, &r.label})) continue;
+        const std::string key = foldLabel(r.label);
+        if (groupOf.count(key))
+            throw CaseError("Skupina závazků „" + r.label +
+                            "“ má více jistin. Každá skupina smí mít jen jednu jistinu; změňte označení skupiny.");
+        groupOf[key] = out.groups.size();
+        out.groups.push_back(Group{r.label, {Event{}}, {}, 0, {}});
+        debts.push_back(ParsedDebt{r, parseDate(r.due)});
+    }
+
+    // 2. Debts by due date; equal dates keep their order.
+    std::stable_sort(debts.begin(), debts.end(), [](const ParsedDebt& a, const ParsedDebt& b) { return a.due < b.due; });
+
+    // 3. The first day of default is the day after the due date.
+    for (const ParsedDebt& d : debts) {
+        Group& g = out.groups[groupOf[foldLabel(d.row.label)]];
+        const Date firstDay = d.due + days(1);
+        g.endDay = parseDate(d.row.until);
+        g.label = d.row.label;
+        const Money principal = nonNegativeMoney(d.row.principal, "Jistina skupiny „" + d.row.label + "“");
+        if (g.endDay < firstDay)
+            throw CaseError("Skupina závazků „" + d.row.label + "“: den, ke kterému se úrok počítá (" +
+                            formatDate(g.endDay) + "), je dřív než první den prodlení (" + formatDate(firstDay) + ").");
+        g.events.push_back(Event{firstDay, principal, 0, false});
+        out.debts.push_back(d.row);
+    }
+
+    // 4. Payments for the earliest due debt move up past later-dated rows.
+    std::vector<ParsedPayment> payments;
+    for (const PaymentRow& r : paymentRows) {
+        if (blankRow({&r.date, &r.amount, &r.label})) continue;
+        payments.push_back(ParsedPayment{r, parseDate(r.date)});
+        if (r.label != kEarliestDue) continue;
+        for (size_t j = payments.size() - 1; j > 0 && payments[j - 1].day > payments[j].day; --j)
+            std::swap(payments[j - 1], payments[j]);
+    }
+
+    // 5.–6. Every payment becomes an event of its group.
+    for (ParsedPayment& p : payments) {
+        if (p.row.label == kEarliestDue) {
+            if (debts.empty())
+                throw CaseError("Úhrada ze dne " + p.row.date +
+                                " patří k nejdříve splatnému závazku, ale není zadán žádný závazek.");
+            p.row.label = debts.front().row.label;
+        }
+        auto it = groupOf.find(foldLabel(p.row.label));
+        if (it == groupOf.end())
+            throw CaseError("Úhrada ze dne " + p.row.date + " patří ke skupině závazků „" + p.row.label +
+                            "“, která nemá žádnou jistinu. Zadejte jistinu této skupiny nebo úhradu přiřaďte jiné skupině.");
+        Group& g = out.groups[it->second];
+        const Money amount = nonNegativeMoney(p.row.amount, "Úhrada ze dne " + p.row.date);
+        if (p.day > g.endDay)
+            g.excluded.push_back(ExcludedPayment{p.day, amount});
+        else
+            g.events.push_back(Event{p.day, -amount, 0, true});
+        out.payments.push_back(p.row);
+    }
+
+    std::vector<Date> splitPoints;
+    if (!options.customRate && options.mode == Mode::Interest && table) splitPoints = table->halfYearSplitPoints();
+
+    for (Group& g : out.groups) {
+        std::vector<Event>& ev = g.events;
+        // 7. Events by day; on one day the debt stays before the payments.
+        std::stable_sort(ev.begin() + 1, ev.end(), [](const Event& a, const Event& b) { return a.day < b.day; });
+
+        // 8. Payments before the debt reduce it from its first day of default.
+        std::vector<Event> kept{ev[0]};
+        Money prepaid = 0;
+        bool debtSeen = false;
+        for (size_t k = 1; k < ev.size(); ++k) {
+            Event e = ev[k];
+            if (!debtSeen) {
+                if (e.principal <= 0) {
+                    prepaid += e.principal;
+                    continue;
+                }
+                debtSeen = true;
+                e.principal += prepaid;
+                e.payment = false;
+            }
+            kept.push_back(e);
+        }
+        // 9. A payment event holds the principal remaining after it.
+        for (size_t k = 2; k < kept.size(); ++k)
+            if (kept[k].payment) kept[k].principal += kept[k - 1].principal;
+        // 10. One event per day: the later one already reflects both.
+        ev.assign(1, kept[0]);
+        for (size_t k = 1; k < kept.size(); ++k) {
+            if (ev.size() > 1 && ev.back().day == kept[k].day)
+                ev.back() = kept[k];
+            else
+                ev.push_back(kept[k]);
+        }
+        // 11. The end event.
+        ev.push_back(Event{g.endDay, ev.back().principal, 0, false});
+
+        if (options.customRate || options.mode == Mode::Fee) {
+            g.regime = 0;
+        } else {
+            g.regime = regimeFor(ev[1].day);
+        }
+
+        // 12.3 Regime 2: a new period at every half-year boundary.
+        if (g.regime == 2 && !splitPoints.empty()) {
+            std::vector<Event> split{ev[0]};
+            for (size_t k = 1; k < ev.size(); ++k) {
+                split.push_back(ev[k]);
+                if (k + 1 == ev.size()) break;
+                auto sp = std::upper_bound(splitPoints.begin(), splitPoints.end(), ev[k].day);
+                for (; sp != splitPoints.end() && *sp < ev[k + 1].day; ++sp)
+                    split.push_back(Event{*sp, ev[k].principal, 0, false});
+            }
+            ev = std::move(split);
+        }
+
+        // 13. Late fee: periods end on month ends from the first month of
+        // default on, until the first period that stays within one month.
+        if (options.mode == Mode::Fee) {
+            for (size_t k = 1; k + 1 < ev.size(); ++k) {
+                if (monthIndex(ev[k].day + days(1)) >= monthIndex(ev[k + 1].day)) break;
+                // A default that begins on a month's last day goes straight to the next month's end.
+                Date at = (k == 1 && endOfMonth(ev[1].day) != ev[1].day) ? endOfMonth(ev[1].day)
+                                                                          : endOfMonth(addMonthClamped(ev[k].day));
+                ev.insert(ev.begin() + static_cast<std::ptrdiff_t>(k + 1), Event{at, ev[k].principal, 0, false});
+            }
+        }
+
+        // 14. Statutory rates.
+        if (g.regime != 0) {
+            if (!table) throw DataError("Pro zákonný úrok z prodlení chybí tabulka úrokových sazeb.");
+            const double fixed = g.regime == 2 ? 0 : table->Vytahnuti_Repo(g.regime, ev[1].day);
+            for (size_t k = 1; k < ev.size(); ++k)
+                ev[k].rate = g.regime == 2 ? table->Vytahnuti_Repo(2, ev[k].day) : fixed;
+        }
+    }
+    return out;
+}
+
+Computation computeInterest(const Case& c, const RateTable* table) {
+    Computation out;
+    out.options = c.options;
+    Options& opt = out.options;
+    if (opt.mode == Mode::Fee) opt.customRate = true;  // the late fee always runs with the custom rate on
+
+    out.yearLength = parseDecimal(opt.yearLength);
+    if (!(out.yearLength > 0)) throw CaseError("Délka roku musí být kladné číslo dní (obvykle 365).");
+    if (opt.customRate) {
+        if (opt.kind == RateKind::Daily) {
+            out.dailyRate = parseDecimal(opt.dailyRate);
+            out.annualRate = out.dailyRate * out.yearLength;
+            opt.annualRate = Format_Cislo(out.annualRate);
+        } else {
+            out.annualRate = parseDecimal(opt.annualRate);
+            out.dailyRate = out.annualRate / out.yearLength;
+            opt.dailyRate = Format_Cislo(out.dailyRate);
+        }
+    }
+
+    Prepared prepared = PropoctiUroky(c.debts, c.payments, opt, table);
+    out.debts = std::move(prepared.debts);
+    out.payments = std::move(prepared.payments);
+    std::vector<Group>& groups = prepared.groups;
+
+    for (size_t gi = 0; gi < groups.size(); ++gi) {
+        Group& g = groups[gi];
+        std::vector<Event>& ev = g.events;
+        GroupResult r;
+        r.label = g.label;
+        r.regime = g.regime;
+        r.endDay = g.endDay;
+        r.excluded = g.excluded;
+        double interest = 0;
+
+        for (size_t i = 1; i + 1 < ev.size(); ++i) {
+            // 1. The payment recognised on this period's first day.
+            const Money payment = i == 1 ? 0 : std::max<Money>(ev[i - 1].principal - ev[i].principal, 0);
+            // 2. The payment goes to the interest accumulated so far first.
+            if (opt.interestFirst) {
+                if (payment > 0)
+                    for (size_t j = i; j < ev.size(); ++j) ev[j].principal += payment;
+                interest -= crowns(payment);
+                if (interest < 0) {
+                    const auto rest = static_cast<Money>(std::nearbyint(interest * kMoneyScale));
+                    for (size_t j = i; j < ev.size(); ++j) ev[j].principal += rest;
+                    interest = 0;
+                }
+            }
+            // 3. Payments exceeded the debt: the group is settled on this day.
+            if (ev[i].principal < 0) {
+                const Money over = -ev[i].principal;
+                bool carried = false;
+                if (gi + 1 < groups.size()) {
+                    std::vector<Event>& next = groups[gi + 1].events;
+                    for (size_t k = 1; k + 1 < next.size(); ++k) {
+                        if (!(next[k].day < ev[i].day && ev[i].day < next[k + 1].day)) continue;
+                        // The period's own rate: for a regime-2 default that is the half-year's rate.
+                        next.insert(next.begin() + static_cast<std::ptrdiff_t>(k + 1),
+                                    Event{ev[i].day, next[k].principal - over, next[k].rate, true});
+                        for (size_t j = k + 2; j < next.size(); ++j) next[j].principal -= over;
+                        carried = true;
+                        break;
+                    }
+                }
+                if (!carried) r.overpayment = crowns(over);
+                ev.resize(i + 1);
+                ev[i].principal = 0;
+                r.settledOn = ev[i].day;
+                break;
+            }
+            // 4. Days: the period's first day counts, the next event's day
+            // does not, except the end day of the last period.
+            Period p;
+            p.from = ev[i].day;
+            p.to = ev[i + 1].day;
+            p.last = i + 2 == ev.size();
+            p.first = i == 1;
+            p.days = std::abs((p.to - p.from).count()) + (p.last ? 1 : 0);
+            p.principal = ev[i].principal;
+            p.rate = ev[i].rate;
+            p.payment = payment;
+            p.newSegment = i == 1 || ev[i].principal != ev[i - 1].principal;
+            p.before = interest;
+            const double n = static_cast<double>(p.days);
+            // 5. Interest of the period.
+            if (opt.mode == Mode::Fee) {
+                const FeeRule rule = feeRuleFor(p.from);
+                p.perMille = rule.perMille;
+                p.minimum = rule.minimum;
+                double fee = crowns(p.principal) * n * (rule.minimum / 100) / 100;
+                if (fee > 0 && fee < rule.minimum) {
+                    fee = rule.minimum;
+                    p.minimumCharged = true;
+                }
+                interest += fee;
+            } else if (opt.customRate) {
+                interest += crowns(p.principal) / 100 * out.dailyRate * n;
+            } else {
+                interest = (p.rate / 100 * n * static_cast<double>(p.principal) / out.yearLength +
+                            interest * kMoneyScale) / kMoneyScale;
+            }
+            p.after = interest;
+            r.periods.push_back(p);
+        }
+
+        r.first = ev.size() > 1 ? ev[1].day : g.endDay;
+        r.last = r.settledOn ? *r.settledOn : ev.back().day;
+        r.days = (r.last - r.first).count() + 1;
+        r.interest = interest;
+        r.principal = ev.size() > 1 ? ev.back().principal : 0;
+        out.totalInterest += r.interest;
+        out.totalPrincipal += r.principal;
+        if (r.overpayment > 0) out.totalOverpayment += r.overpayment;
+        out.groups.push_back(std::move(r));
+    }
+    return out;
+}
+
+}  // namespace verdika::interest
