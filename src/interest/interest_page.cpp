@@ -182,6 +182,7 @@ QWidget* InterestPage::buildDebtsBox() {
     g->addWidget(due_, 1, 1);
     g->addWidget(label(QStringLiteral("Úrok ke dni"), box), 1, 2);
     auto* untilRow = new QHBoxLayout;
+    until_->setMinimumWidth(until_->sizeHint().width());
     untilRow->addWidget(until_, 1);
     untilRow->addWidget(today);
     g->addLayout(untilRow, 1, 3);
@@ -444,6 +445,9 @@ QWidget* InterestPage::buildOutputs() {
     result_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     result_->horizontalHeader()->setStretchLastSection(true);
     for (int c = 0; c < 7; ++c) result_->setColumnWidth(c, c == 3 ? 40 : 66);
+    // Captions longer than their column show whole on hover.
+    for (int c = 0; c < result_->columnCount(); ++c)
+        if (QTableWidgetItem* h = result_->horizontalHeaderItem(c)) h->setToolTip(h->text());
     result_->setMinimumHeight(100);
     v->addWidget(result_, 2);
     auto* gridTxt = makeToolButton("BitBtn32", QStringLiteral("TXT"), QStringLiteral("Vložit výsledky do záložky TXT"), w);
