@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #endif
 
+#include <zip.h>
+
 #include "common/cp1250.h"
 
 namespace verdika::test {
@@ -54,6 +56,21 @@ std::string readBytes(const fs::path& file) {
     std::ostringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+std::string zipMember(const fs::path& file, const char* name) {
+    int err = 0;
+    zip_t* z = zip_open(file.c_str(), ZIP_RDONLY, &err);
+    if (!z) return "(not a zip)";
+    std::string out;
+    if (zip_file_t* f = zip_fopen(z, name, 0)) {
+        char buf[4096];
+        zip_int64_t n;
+        while ((n = zip_fread(f, buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(n));
+        zip_fclose(f);
+    }
+    zip_close(z);
+    return out;
 }
 
 int runCommand(const std::string& commandLine, std::string* out, std::string* err) {

@@ -31,6 +31,10 @@ void writeBytes(const fs::path& file, std::string_view bytes);
 void writeCp1250(const fs::path& file, std::string_view utf8);
 std::string readBytes(const fs::path& file);
 
+// One member of a zip package (an .xlsx or .docx) as text; "(not a zip)" when
+// the file is not one, empty when the member is missing.
+std::string zipMember(const fs::path& file, const char* name);
+
 // Runs a command line, returns its exit code; output captured in out/err.
 int runCommand(const std::string& commandLine, std::string* out = nullptr, std::string* err = nullptr);
 

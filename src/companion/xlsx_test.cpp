@@ -1,7 +1,6 @@
 #include "companion/xlsx.h"
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include "common/errors.h"
 #include "test_support.h"
@@ -9,21 +8,6 @@
 namespace verdika::xlsx {
 namespace {
 
-// One member of the saved zip package, as text.
-std::string member(const std::filesystem::path& file, const char* name) {
-    int err = 0;
-    zip_t* z = zip_open(file.c_str(), ZIP_RDONLY, &err);
-    if (!z) return "(not a zip)";
-    std::string out;
-    if (zip_file_t* f = zip_fopen(z, name, 0)) {
-        char buf[4096];
-        zip_int64_t n;
-        while ((n = zip_fread(f, buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(n));
-        zip_fclose(f);
-    }
-    zip_close(z);
-    return out;
-}
 
 TEST(Xlsx, RangesInA1Notation) {
     Range r = Range::parse("E5:I9");
@@ -72,15 +56,15 @@ TEST(Xlsx, SavesARealWorkbookWithFormatsAndFormulas) {
     const auto file = dir / "export.xlsx";
     wb.save(file);
 
-    const std::string sheet = member(file, "xl/worksheets/sheet1.xml");
+    const std::string sheet = test::zipMember(file, "xl/worksheets/sheet1.xml");
     EXPECT_NE(sheet.find("<f>SUM(B2:B3)</f>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("ht=\"50\""), std::string::npos);
     EXPECT_NE(sheet.find("width=\"16.7"), std::string::npos);  // 16 characters plus the padding Excel stores
-    EXPECT_NE(member(file, "xl/sharedStrings.xml").find("Označení jistiny"), std::string::npos);
-    const std::string styles = member(file, "xl/styles.xml");
+    EXPECT_NE(test::zipMember(file, "xl/sharedStrings.xml").find("Označení jistiny"), std::string::npos);
+    const std::string styles = test::zipMember(file, "xl/styles.xml");
     EXPECT_NE(styles.find("<bottom style=\"double\">"), std::string::npos) << styles;
     EXPECT_NE(styles.find("Kč"), std::string::npos);
-    EXPECT_NE(member(file, "xl/workbook.xml").find("name=\"Úroky\""), std::string::npos);
+    EXPECT_NE(test::zipMember(file, "xl/workbook.xml").find("name=\"Úroky\""), std::string::npos);
     // Only the finished file is left, no temporary beside it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

@@ -1,3 +1,4 @@
+#include "common/ui/scrolling.h"
 #include "deadlines/task_page.h"
 
 #include <QApplication>
@@ -61,16 +62,10 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft 
 
 TaskPage::TaskPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("Lhuty_TabSheet"));
-    // Every page of the window shares its smallest height; the content
-    // scrolls rather than pushing the window taller.
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* content = new QWidget(scroll);
-    scroll->setWidget(content);
-    outer->addWidget(scroll);
+    auto* content = new QWidget;
+    outer->addWidget(scrollingArea(content));
     auto* page = new QVBoxLayout(content);
 
     auto* top = new QHBoxLayout;

@@ -1,3 +1,4 @@
+#include "common/ui/scrolling.h"
 #include "interest/interest_page.h"
 
 #include <QApplication>
@@ -123,12 +124,8 @@ void InterestPage::buildUi() {
     // from raising the minimum height of the window for the other pages.
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    outer->addWidget(scroll);
-    auto* content = new QWidget(scroll);
-    scroll->setWidget(content);
+    auto* content = new QWidget;
+    outer->addWidget(scrollingArea(content));
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(6, 4, 6, 4);
     auto* left = new QVBoxLayout;

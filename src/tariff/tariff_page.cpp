@@ -1,3 +1,4 @@
+#include "common/ui/scrolling.h"
 #include "tariff/tariff_page.h"
 
 #include <algorithm>
@@ -462,12 +463,7 @@ QWidget* TariffPage::buildBasicPage() {
     connect(load, &QPushButton::clicked, this, [this] { Tarif_Nacist_ButtonClick(); });
 
     // On a small screen the page scrolls instead of forcing every page of the window to its height.
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("Tarif_Zakladni_Scroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(page);
-    return scroll;
+    return scrollingArea(page, QStringLiteral("Tarif_Zakladni_Scroll"));
 }
 
 QWidget* TariffPage::buildSummaryPage() {
@@ -568,12 +564,7 @@ QWidget* TariffPage::buildPetitionPage() {
     connect(days_, &QLineEdit::textChanged, this, [this] { Tarif_Zalovany_RadioClick(); });
     connect(from_, &QComboBox::currentTextChanged, this, [this] { Tarif_Zalovany_RadioClick(); });
     connect(savePatterns, &QPushButton::clicked, this, [this] { SavePetitButtonClick(); });
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("Tarif_Petit_Scroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(page);
-    return scroll;
+    return scrollingArea(page, QStringLiteral("Tarif_Petit_Scroll"));
 }
 
 QWidget* TariffPage::buildVariablesPage() {

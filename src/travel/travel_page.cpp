@@ -1,3 +1,4 @@
+#include "common/ui/scrolling.h"
 #include "travel/travel_page.h"
 
 #include <QApplication>
@@ -133,12 +134,7 @@ void copyText(const QString& text) { QApplication::clipboard()->setText(text); }
 // A sub-page scrolls rather than making the main window taller: the window
 // takes each page's own height, and smaller pages must not inherit this one's.
 QScrollArea* scrollable(QWidget* content) {
-    auto* area = new QScrollArea;
-    area->setObjectName(content->objectName() + QStringLiteral("_scroll"));
-    area->setWidget(content);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    return area;
+    return scrollingArea(content, content->objectName() + QStringLiteral("_scroll"));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "travel/trip_list.h"
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <algorithm>
 
@@ -198,20 +197,6 @@ TEST(TravelList, ListStatementBreaksPagesBeforeATripWouldRunOff) {
     EXPECT_EQ(*textAt(doc.pages[0], 235, 30), "Vše celkem činí : 3 Kč");
 }
 
-std::string member(const std::filesystem::path& file, const char* name) {
-    int err = 0;
-    zip_t* z = zip_open(file.c_str(), ZIP_RDONLY, &err);
-    if (!z) return "(not a zip)";
-    std::string out;
-    if (zip_file_t* f = zip_fopen(z, name, 0)) {
-        char buf[4096];
-        zip_int64_t n;
-        while ((n = zip_fread(f, buf, sizeof buf)) > 0) out.append(buf, static_cast<size_t>(n));
-        zip_fclose(f);
-    }
-    zip_close(z);
-    return out;
-}
 
 TEST(TravelList, SpreadsheetExport) {
     const std::vector<TripRow> rows = {tripRow(sampleTrip()), rowWithTotal("1.7.2022", "100,2")};
@@ -238,8 +223,8 @@ TEST(TravelList, SpreadsheetExport) {
     test::TempDir dir;
     const auto file = dir / "cestovne.xlsx";
     exportList(file, rows);
-    EXPECT_NE(member(file, "xl/workbook.xml").find("Cestovné EXPORT"), std::string::npos);
-    const std::string xml = member(file, "xl/worksheets/sheet1.xml");
+    EXPECT_NE(test::zipMember(file, "xl/workbook.xml").find("Cestovné EXPORT"), std::string::npos);
+    const std::string xml = test::zipMember(file, "xl/worksheets/sheet1.xml");
     EXPECT_NE(xml.find("SUM(L3:L4)"), std::string::npos);
     EXPECT_NE(xml.find("fitToPage=\"1\""), std::string::npos);
 }
