@@ -66,17 +66,11 @@ CourtFeePage::CourtFeePage(PageHost& host, QWidget* parent) : QWidget(parent), h
     layout->addWidget(listLabel);
     layout->addWidget(list_, 1);
 
-    auto* searchRow = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("Hledání v poplatku"), this);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("Soudni_Poplatek_Hledat"));
-    searchLabel->setBuddy(search_);
     searchNext_ = new QPushButton(QStringLiteral("další"), this);
     searchNext_->setObjectName(QStringLiteral("Soudni_Poplatek_Hledat_Dalsi"));
-    searchRow->addWidget(searchLabel);
-    searchRow->addWidget(search_, 1);
-    searchRow->addWidget(searchNext_);
-    layout->addLayout(searchRow);
+    addSearchRow(layout, QStringLiteral("Hledání v poplatku"), search_, searchNext_, this);
 
     auto* grid = new QGridLayout;
     auto* principalLabel = new QLabel(QStringLiteral("Základ"), this);

@@ -27,29 +27,20 @@ namespace verdika::ui {
 ExecutorPage::ExecutorPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("TabSheet20"));
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(QStringLiteral("Dle vyhlášky č. 330/2001 Sb. ve znění vyhlášky č. 518/2025 Sb."), this);
-    caption->setObjectName(QStringLiteral("Exekutor_Vyhlaska_Label"));
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    layout->addWidget(caption);
+    QLabel* caption = addDecreeCaption(layout, QStringLiteral("Exekutor_Vyhlaska_Label"),
+                                       QStringLiteral("Dle vyhlášky č. 330/2001 Sb. ve znění vyhlášky č. 518/2025 Sb."), this);
+    const QFont bold = caption->font();
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Exekutor_ListBox"));
     for (const auto& c : fees::executorItems()) list_->addItem(qs(c));
     layout->addWidget(list_, 1);
 
-    auto* searchRow = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("Hledání:"), this);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("hledani_exekutor_edit"));
-    searchLabel->setBuddy(search_);
     searchNext_ = new QPushButton(QStringLiteral("další >>"), this);
     searchNext_->setObjectName(QStringLiteral("Button67"));
-    searchRow->addWidget(searchLabel);
-    searchRow->addWidget(search_, 1);
-    searchRow->addWidget(searchNext_);
-    layout->addLayout(searchRow);
+    addSearchRow(layout, QStringLiteral("Hledání:"), search_, searchNext_, this);
 
     auto* grid = new QGridLayout;
     value_ = new NumberField(QStringLiteral("Exekutor_Tarif_Edit"), 2, this);

@@ -26,31 +26,22 @@ namespace verdika::ui {
 NotaryPage::NotaryPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("TabSheet19"));
     auto* layout = new QVBoxLayout(this);
-    auto* caption = new QLabel(
+    QLabel* caption = addDecreeCaption(
+        layout, QStringLiteral("Notar_Vyhlaska_Label"),
         QStringLiteral("Podle vyhlášky č. 196/2001 Sb. ve znění pozdějších předpisů (naposledy vyhlášky č. 63/2025 Sb.)"),
         this);
-    caption->setObjectName(QStringLiteral("Notar_Vyhlaska_Label"));
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
-    layout->addWidget(caption);
+    const QFont bold = caption->font();
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Notar_ListBox"));
     for (const auto& c : fees::notaryItems()) list_->addItem(qs(c));
     layout->addWidget(list_, 1);
 
-    auto* searchRow = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("Hledání:"), this);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("hledani_notar_edit"));
-    searchLabel->setBuddy(search_);
     searchNext_ = new QPushButton(QStringLiteral("další >>"), this);
     searchNext_->setObjectName(QStringLiteral("Button68"));
-    searchRow->addWidget(searchLabel);
-    searchRow->addWidget(search_, 1);
-    searchRow->addWidget(searchNext_);
-    layout->addLayout(searchRow);
+    addSearchRow(layout, QStringLiteral("Hledání:"), search_, searchNext_, this);
 
     itemCaption_ = new QLabel(this);
     itemCaption_->setObjectName(QStringLiteral("Notar_Nazev_Label"));

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListWidget>
 #include <QStyle>
 #include <QToolButton>
@@ -25,6 +28,26 @@ void addCalculatorTip(QToolButton* button) {
                 QStringLiteral("Schránkulačka slouží k uchování dočasných výpočtů. Naleznete ji v okně Kalkulačka. "
                                "Této funkce je možné využít, pokud chcete sečíst několik odměn - např. více "
                                "výpisů apod."));
+}
+
+QLabel* addDecreeCaption(QBoxLayout* layout, const QString& objectName, const QString& text, QWidget* parent) {
+    auto* caption = new QLabel(text, parent);
+    caption->setObjectName(objectName);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    layout->addWidget(caption);
+    return caption;
+}
+
+void addSearchRow(QBoxLayout* layout, const QString& label, QLineEdit* edit, QPushButton* next, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    auto* l = new QLabel(label, parent);
+    l->setBuddy(edit);
+    row->addWidget(l);
+    row->addWidget(edit, 1);
+    row->addWidget(next);
+    layout->addLayout(row);
 }
 
 void addAmountRow(QGridLayout* grid, int row, const QString& label, QWidget* field, QWidget* parent) {

@@ -5,7 +5,11 @@
 #include <QString>
 #include <functional>
 
+class QBoxLayout;
 class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QListWidget;
 class QToolButton;
 class QWidget;
@@ -15,6 +19,10 @@ namespace verdika::ui {
 QToolButton* makeInfoButton(const QString& objectName, QWidget* parent);
 // The tip of the notary and executor pages' information buttons.
 void addCalculatorTip(QToolButton* button);
+// The bold caption naming the decree and its amendments.
+QLabel* addDecreeCaption(QBoxLayout* layout, const QString& objectName, const QString& text, QWidget* parent);
+// The list search: a label (the edit's buddy), the edit and the find-next button in one row.
+void addSearchRow(QBoxLayout* layout, const QString& label, QLineEdit* edit, QPushButton* next, QWidget* parent);
 // label in column 0, the field in 1, "Kč" in 2.
 void addAmountRow(QGridLayout* grid, int row, const QString& label, QWidget* field, QWidget* parent);
 // Runs the action when the user chooses an item: a click (also on the item
