@@ -41,8 +41,10 @@ std::string Format_Castky(double amount) {
         cents = (c < 10 ? "0" : "") + std::to_string(c);
         if (q == 0) return "0,00 Kč";
     } else {
-        char buf[64];
+        // The largest double has 309 whole digits.
+        char buf[400];
         auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(amount), std::chars_format::fixed, 2);
+        if (res.ec != std::errc()) return "neplatná částka";
         std::string s(buf, res.ptr);
         auto dot = s.find('.');
         whole = s.substr(0, dot);
@@ -54,6 +56,9 @@ std::string Format_Castky(double amount) {
 std::string Format_Cislo(double value) {
     if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
     if (value == 0) return "0";
+    // Fifteen digits of the largest doubles round up past the largest double,
+    // which no parser reads back; those are written with their last digit cut.
+    if (std::fabs(value) > kLargestPlainNumber) value = std::copysign(kLargestPlainNumber, value);
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
     std::string s(buf, res.ptr);  // e.g. "-1.23450000000000e+03"
@@ -118,6 +123,36 @@ double parseDecimal(std::string_view text) {
 }
 
 bool Je_Cislo(std::string_view text) { return tryParseDecimal(text).has_value(); }
+
+std::optional<double> tryParseAmount(std::string_view text) {
+    std::string_view t = trimBlanks(text);
+    constexpr std::string_view kCurrency = "Kč";
+    if (t.size() >= kCurrency.size() && t.substr(t.size() - kCurrency.size()) == kCurrency)
+        t = trimBlanks(t.substr(0, t.size() - kCurrency.size()));
+    if (t.empty()) return std::nullopt;
+    // Thousands dots only where they group whole thousands: the first group
+    // has 1-3 digits, every later one exactly 3, and none after the comma.
+    std::string plain;
+    size_t i = 0;
+    if (t[i] == '-' || t[i] == '+') plain += t[i++];
+    const size_t comma = t.find(',');
+    const std::string_view whole = t.substr(i, comma == std::string_view::npos ? std::string_view::npos : comma - i);
+    if (whole.find('.') != std::string_view::npos) {
+        size_t group = 0, start = 0;
+        for (size_t k = 0; k <= whole.size(); ++k) {
+            if (k < whole.size() && whole[k] != '.') continue;
+            const size_t len = k - start;
+            if (len == 0 || len > 3 || (group > 0 && len != 3)) return std::nullopt;
+            plain.append(whole.substr(start, len));
+            start = k + 1;
+            ++group;
+        }
+    } else {
+        plain.append(whole);
+    }
+    if (comma != std::string_view::npos) plain.append(t.substr(comma));
+    return tryParseDecimal(plain);
+}
 
 std::optional<std::int64_t> tryParseInteger(std::string_view text) {
     std::string_view t = trimBlanks(text);
