@@ -12,6 +12,7 @@
 
 #include "app/data_module.h"
 #include "app/main_window.h"
+#include "app/ui/startup_problems.h"
 #include "common/errors.h"
 #include "common/ui/qt_convert.h"
 
@@ -53,12 +54,10 @@ int main(int argc, char* argv[]) {
         options.startupMessages = false;
         options.releaseCheck = false;
     }
-    verdika::ui::MainWindow window(*data, options);
-    if (startPage >= 0) window.showPage(startPage);
-    window.show();
-    if (exitAfterStart) {
-        QApplication::processEvents();
-        return 0;
-    }
+    // Problems found while starting are told once the window is there, never
+    // in boxes that would stop the start (or --exit-after-start) on a person.
+    auto started = verdika::ui::startMainWindow(*data, options, startPage, exitAfterStart);
+    if (exitAfterStart) return verdika::ui::printStartupProblems(started.problems);
+    verdika::ui::showStartupProblemsLater(*started.window, started.problems);
     return QApplication::exec();
 }
