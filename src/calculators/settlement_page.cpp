@@ -39,9 +39,6 @@ SettlementPage::SettlementPage(PageHost& host, QWidget* parent) : QWidget(parent
     setObjectName(QStringLiteral("tabsheet12"));
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
-    auto* title = new QLabel(QStringLiteral("<b>Vypořádání společného jmění manželů</b>"), content);
-    title->setObjectName(QStringLiteral("Label_SJM"));
-    layout->addWidget(title);
     auto* row = new QHBoxLayout;
     layout->addLayout(row);
 
@@ -58,6 +55,10 @@ SettlementPage::SettlementPage(PageHost& host, QWidget* parent) : QWidget(parent
 
     auto* side = new QVBoxLayout;
     row->addLayout(side, 1);
+    auto* title = new QLabel(QStringLiteral("<b>Vypořádání společného jmění manželů</b>"), content);
+    title->setObjectName(QStringLiteral("Label_SJM"));
+    title->setWordWrap(true);
+    side->addWidget(title);
     auto* text = new QLabel(
         QStringLiteral("Vypořádací podíl se počítá v sešitu tabulkového programu: společný majetek, společné dluhy, "
                        "vnosy mezi výhradním a společným majetkem a výsledek – kolik má jeden z manželů doplatit "

@@ -47,6 +47,9 @@ public:
         setFocusPolicy(Qt::TabFocus);
         setStyleSheet(QStringLiteral("color: #0645ad; text-decoration: underline;"));
         setTextInteractionFlags(Qt::NoTextInteraction);
+        // A long address is cut at the edge rather than widening the page.
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        setMinimumWidth(40);
     }
 
 protected:
@@ -88,13 +91,15 @@ InstitutionsPage::InstitutionsPage(PageHost& host, QWidget* parent) : QWidget(pa
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->addWidget(buildGrid(), 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildGrid(), 1);
+    top->addWidget(buildTools());
+    layout->addLayout(top, 1);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(buildDetails(), 5);
+    middle->addWidget(buildDetails(), 4);
     middle->addWidget(buildSearch(), 5);
     middle->addWidget(buildCompetentCourt(), 3);
     layout->addLayout(middle);
-    layout->addWidget(buildTools());
     layout->addWidget(buildMaps());
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -129,7 +134,7 @@ QWidget* InstitutionsPage::buildGrid() {
     grid_->verticalHeader()->setVisible(false);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->setMinimumHeight(150);
-    for (auto [col, width] : {std::pair{ColNazev, 330}, {ColMesto, 130}, {ColUlice, 190}, {ColEmail, 210},
+    for (auto [col, width] : {std::pair{ColNazev, 400}, {ColMesto, 130}, {ColUlice, 190}, {ColEmail, 210},
                               {ColWww, 230}, {ColTelefon, 120}, {ColFax, 120}})
         grid_->setColumnWidth(col, width);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this] { showCurrent(); });
@@ -261,8 +266,9 @@ QWidget* InstitutionsPage::buildCompetentCourt() {
 QWidget* InstitutionsPage::buildTools() {
     auto* box = new QGroupBox(QStringLiteral("Nástroje "), this);
     box->setObjectName(QStringLiteral("GroupBox_Nastroje"));
-    auto* g = new QGridLayout(box);
-    g->setVerticalSpacing(3);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* v = new QVBoxLayout(box);
+    v->setSpacing(3);
     auto* map = button(QStringLiteral("najit_soud_Button"), QStringLiteral("=> Najít na mapě      "), box);
     auto* preview = button(QStringLiteral("Button27"), QStringLiteral("Náhled adresy"), box);
     auto* copy = button(QStringLiteral("Button49"), QStringLiteral("=> Kopírovat adresu"), box);
@@ -276,14 +282,13 @@ QWidget* InstitutionsPage::buildTools() {
                 QStringLiteral("Program vyexportuje adresy, které jste si vyfiltrovali shora, do záložky TXT."));
     copy->setToolTip(QStringLiteral("Název a adresu vybrané instituce zkopíruje do schránky"));
     txt->setToolTip(QStringLiteral("Adresu vybrané instituce připojí do záložky TXT"));
-    g->addWidget(copy, 0, 0);
-    g->addWidget(preview, 0, 1);
-    g->addWidget(txt, 0, 2);
-    g->addWidget(map, 0, 3);
-    g->addWidget(browser, 1, 3);
-    g->addWidget(law, 1, 0);
-    g->addWidget(exportAll, 1, 1);
-    g->addWidget(info, 1, 2, Qt::AlignLeft);
+    map->setToolTip(QStringLiteral("Vybranou instituci ukáže na mapě v prohlížeči"));
+    for (QPushButton* b : {copy, preview, txt, map, browser, law}) v->addWidget(b);
+    auto* exportRow = new QHBoxLayout;
+    exportRow->addWidget(exportAll, 1);
+    exportRow->addWidget(info);
+    v->addLayout(exportRow);
+    v->addStretch();
     connect(copy, &QPushButton::clicked, this, &InstitutionsPage::Kopirovat_Soud);
     connect(preview, &QPushButton::clicked, this, &InstitutionsPage::Button27Click);
     connect(txt, &QPushButton::clicked, this, &InstitutionsPage::BitBtn33Click);
@@ -303,38 +308,31 @@ QWidget* InstitutionsPage::buildMaps() {
 
     auto* route = new QGroupBox(QStringLiteral("Vzdálenost k soudu"), row);
     route->setObjectName(QStringLiteral("GroupBox_Vzdalenost"));
-    auto* rg = new QGridLayout(route);
+    auto* rh = new QHBoxLayout(route);
     officeStreet_ = lineEdit(QStringLiteral("Ulice_Edit"), route);
     officeTown_ = lineEdit(QStringLiteral("Mesto_Edit"), route);
-    rg->addWidget(new QLabel(QStringLiteral("Odkud:"), route), 0, 0);
-    rg->addWidget(new QLabel(QStringLiteral("Ulice, čp.:"), route), 0, 1);
-    rg->addWidget(officeStreet_, 0, 2);
-    rg->addWidget(new QLabel(QStringLiteral("Město: "), route), 0, 3);
-    rg->addWidget(officeTown_, 0, 4);
     auto* findRoute = button(QStringLiteral("Nalezt_Trasu_Button"), QStringLiteral("Nalézt trasu"), route);
     auto* save = button(QStringLiteral("Button37"), QStringLiteral("Uložit adresu"), route);
     save->setToolTip(QStringLiteral("Adresu kanceláře si program zapamatuje"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(findRoute);
-    buttons->addWidget(save);
-    buttons->addStretch();
-    rg->addLayout(buttons, 1, 1, 1, 4);
-    rg->setColumnStretch(2, 3);
-    rg->setColumnStretch(4, 2);
+    rh->addWidget(new QLabel(QStringLiteral("Odkud:"), route));
+    rh->addWidget(new QLabel(QStringLiteral("Ulice, čp.:"), route));
+    rh->addWidget(officeStreet_, 3);
+    rh->addWidget(new QLabel(QStringLiteral("Město: "), route));
+    rh->addWidget(officeTown_, 2);
+    rh->addWidget(findRoute);
+    rh->addWidget(save);
 
     auto* other = new QGroupBox(QStringLiteral("Najít na mapě"), row);
     other->setObjectName(QStringLiteral("GroupBox_Mapa"));
-    auto* og = new QGridLayout(other);
+    auto* oh = new QHBoxLayout(other);
     otherStreet_ = lineEdit(QStringLiteral("ulice2_Edit"), other);
     otherTown_ = lineEdit(QStringLiteral("mesto2_edit"), other);
-    og->addWidget(new QLabel(QStringLiteral("Ulice, čp.:"), other), 0, 0);
-    og->addWidget(otherStreet_, 0, 1);
-    og->addWidget(new QLabel(QStringLiteral("Město:"), other), 0, 2);
-    og->addWidget(otherTown_, 0, 3);
     auto* findOther = button(QStringLiteral("najit_cizi_Button"), QStringLiteral("Najít"), other);
-    og->addWidget(findOther, 1, 0, 1, 4, Qt::AlignLeft);
-    og->setColumnStretch(1, 3);
-    og->setColumnStretch(3, 2);
+    oh->addWidget(new QLabel(QStringLiteral("Ulice, čp.:"), other));
+    oh->addWidget(otherStreet_, 3);
+    oh->addWidget(new QLabel(QStringLiteral("Město:"), other));
+    oh->addWidget(otherTown_, 2);
+    oh->addWidget(findOther);
 
     h->addWidget(route, 3);
     h->addWidget(other, 2);
@@ -361,6 +359,7 @@ void InstitutionsPage::fill(std::vector<Institution> rows, ListSource source) {
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(qs(*cells[static_cast<size_t>(c)]));
             if (c == ColEmail) item->setForeground(QColor(0, 0, 255));
+            if (c == ColNazev) item->setToolTip(item->text());  // long names do not fit the column
             grid_->setItem(r, c, item);
         }
     }
