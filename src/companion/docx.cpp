@@ -230,7 +230,9 @@ std::string fontTableXml(const Document& d) {
 std::string settingsXml() {
     return std::string(kXmlHead) + "<w:settings xmlns:w=\"" + kWordNs +
            "\"><w:defaultTabStop w:val=\"708\"/><w:hyphenationZone w:val=\"425\"/>"
-           "<w:characterSpacingControl w:val=\"doNotCompress\"/><w:compat><w:compatSetting "
+           "<w:characterSpacingControl w:val=\"doNotCompress\"/>"
+           // A justified line that ends in a line break stays unstretched, as users expect.
+           "<w:compat><w:doNotExpandShiftReturn/><w:compatSetting "
            "w:name=\"compatibilityMode\" w:uri=\"http://schemas.microsoft.com/office/word\" w:val=\"15\"/></w:compat>"
            "</w:settings>";
 }
