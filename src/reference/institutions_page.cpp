@@ -75,6 +75,9 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 QLineEdit* lineEdit(const QString& name, QWidget* parent) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
+    // No name or address is longer; a pasted page of text would only make a
+    // search pattern SQLite refuses.
+    e->setMaxLength(200);
     return e;
 }
 
