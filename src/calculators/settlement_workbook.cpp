@@ -1,5 +1,6 @@
 #include "calculators/settlement_workbook.h"
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -104,7 +105,7 @@ Sheet::Validation spouseRule() {
 
 void instructions(Sheet& s) {
     title(s, "Vypořádání společného jmění manželů", "A");
-    s.setColumnWidth(0, 0, 110);
+    s.setColumnWidth(0, 0, 75);  // fits the width of an A4 page
     const std::vector<std::pair<std::string, bool>> lines = {
         {"Sešit spočítá vypořádací podíl: kolik má jeden z manželů doplatit druhému, aby každý dostal, co mu ze "
          "společného jmění náleží (§ 736 až 742 občanského zákoníku, zákon č. 89/2012 Sb.).", false},
@@ -139,7 +140,9 @@ void instructions(Sheet& s) {
             f.bold = heading;
             f.vAlign = xlsx::VAlign::Top;
         });
-        if (!heading) s.setRowHeight(row, text.size() > 230 ? 62 : text.size() > 110 ? 32 : 17);
+        // About 70 characters a line at this width.
+        const auto chars = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        if (!heading) s.setRowHeight(row, 15.0 * static_cast<double>((chars + 69) / 70) + 2);
         row += heading ? 1 : 2;
     }
     s.setFitToPagesWide(1);
