@@ -61,6 +61,7 @@ AboutWindow::AboutWindow(DataModule& data, QWidget* parent) : QDialog(parent), d
     setObjectName(QStringLiteral("About_Form"));
     setWindowTitle(QStringLiteral("O programu"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 80);
 
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(QStringLiteral("<b>Verdika</b> – kalkulačky pro advokátní praxi"), this);
@@ -128,6 +129,7 @@ QWidget* AboutWindow::buildButtons() {
 QWidget* AboutWindow::buildProfile() {
     auto* group = new QGroupBox(QStringLiteral("Informace o uživateli: "), this);
     auto* form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (size_t i = 0; i < profile_.size(); ++i) {
         profile_[i] = new QLineEdit(group);
         profile_[i]->setObjectName(QString::fromLatin1(kProfileNames[i]));
