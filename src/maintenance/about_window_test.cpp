@@ -99,7 +99,7 @@ private slots:
         auto* box = f.w<QCheckBox>("CheckBox1");
         QVERIFY(box->isChecked());
         QVERIFY(!f.settings().hasKey("verdika", "kontrolovat_po_startu"));  // nothing written by opening
-        QTest::mouseClick(box, Qt::LeftButton);
+        box->click();
         QCOMPARE(f.settings().readBool("verdika", "kontrolovat_po_startu", true), false);
     }
 

@@ -87,4 +87,38 @@ std::vector<std::string> exportParagraphs(std::string_view text) {
 
 bool isSectionHeading(std::string_view paragraph) { return paragraph.find("§") != std::string_view::npos; }
 
+docx::Document exportDocument(std::string_view text, std::string_view title) {
+    docx::Document doc;
+    doc.font = "Garamond";
+    doc.fallbackFont = "Times New Roman";
+    doc.fontSizePt = 11;
+    doc.title = std::string(title);
+    docx::Section& page = doc.section;
+    page.marginTopPt = page.marginBottomPt = page.marginLeftPt = page.marginRightPt = 36;
+    page.columns = 2;
+    page.columnSpacingPt = page.pageWidthPt - 2 * 36 - 2 * 255;
+    for (auto& paragraph : exportParagraphs(text)) {
+        docx::ParagraphFormat format;
+        format.align = docx::Align::Justified;
+        format.spaceAfterPt = 6;
+        if (isSectionHeading(paragraph)) {
+            format.spaceBeforePt = 18;
+            format.keepWithNext = true;
+        }
+        doc.addParagraph(std::move(paragraph), format);
+    }
+    return doc;
+}
+
+std::filesystem::path exportPath(const std::filesystem::path& folder, const LawId& id) {
+    const std::string stem = "zakon_" + id.number + "_" + id.year;
+    std::filesystem::path p = folder / (stem + ".docx");
+    std::error_code ec;
+    for (int i = 2; std::filesystem::exists(p, ec); ++i) {
+        if (i > 9999) throw IoError("Ve složce " + pathText(folder) + " nelze založit další export zákona.");
+        p = folder / (stem + " (" + std::to_string(i) + ").docx");
+    }
+    return p;
+}
+
 }  // namespace verdika::laws

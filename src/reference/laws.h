@@ -8,11 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "companion/docx.h"
+
 namespace verdika::laws {
 
 inline constexpr std::string_view kLawTextFile = "zakon_docasny.vrd";
 inline constexpr std::string_view kHistoryFile = "historie_predpisu.vrd";
 inline constexpr std::size_t kHistoryLimit = 50;
+inline constexpr std::string_view kExportFolder = "Word-export";
 
 struct LawId {
     std::string number;
@@ -46,5 +49,15 @@ std::vector<std::string> exportParagraphs(std::string_view text);
 // The export marks every paragraph holding "§": space before it, kept with
 // the next paragraph.
 bool isSectionHeading(std::string_view paragraph);
+
+// The law as a two-column document to read and print: Garamond (Times New
+// Roman where it is missing), justified, 6 pt after every paragraph, 18 pt
+// before a paragraph with "§", which stays with the next one; margins of
+// 36 pt and columns 255 pt wide on A4.
+docx::Document exportDocument(std::string_view text, std::string_view title);
+
+// folder + "zakon_NUMBER_YEAR.docx", or with " (2)", " (3)" … when that file
+// exists: an earlier export may be open or edited.
+std::filesystem::path exportPath(const std::filesystem::path& folder, const LawId& id);
 
 }  // namespace verdika::laws

@@ -14,8 +14,11 @@
 #include "app/data_module.h"
 #include "app/ui/page_host.h"
 #include "common/cp1250.h"
+#include "common/errors.h"
 #include "common/files.h"
+#include "common/text.h"
 #include "common/ui/action.h"
+#include "common/ui/desktop.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "companion/ui/download.h"
@@ -170,7 +173,21 @@ void LawsPage::Button72Click() {
 }
 
 void LawsPage::Button73Click() {
-    showMessage(this, QStringLiteral("Export do dokumentu Word bude brzy k dispozici."));
+    runAction(this, [&] {
+        const std::string text = ss(memo_->toPlainText());
+        if (shownLaw_.isEmpty() || trimBlanks(text).empty()) {
+            showMessage(this, QStringLiteral("Nejdříve načtěte zákon, který chcete exportovat."));
+            return;
+        }
+        const laws::LawId id = laws::parseLawId(ss(shownLaw_));
+        const fs::path folder = host_.data().dataFile(laws::kExportFolder);
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        if (ec) throw IoError("Složku " + pathText(folder) + " nelze vytvořit: " + ec.message());
+        const fs::path file = laws::exportPath(folder, id);
+        laws::exportDocument(text, "Předpis č. " + id.text() + " Sb.").save(file);
+        openWithDesktop(qpath(file));
+    });
 }
 
 }  // namespace verdika::ui

@@ -146,6 +146,26 @@ private slots:
         QVERIFY(find && find->isVisible());
         QCOMPARE(find->findText(), QStringLiteral("Předmět"));
     }
+
+    void exportWritesATwoColumnDocumentAndOpensIt() {
+        LawsFixture f;
+        MessageRecorder messages;
+        DesktopRecorder desktop;
+        QTest::mouseClick(f.w<QPushButton>("Button73"), Qt::LeftButton);  // nothing fetched yet
+        QVERIFY(messages.lastContains(QStringLiteral("Nejdříve načtěte zákon")));
+        QVERIFY(desktop.opened.isEmpty());
+
+        QVERIFY(f.page->zakon_nacist_ButtonClick(QStringLiteral("262/2006")));
+        QTest::mouseClick(f.w<QPushButton>("Button73"), Qt::LeftButton);
+        QTest::mouseClick(f.w<QPushButton>("Button73"), Qt::LeftButton);
+        const fs::path folder = f.app->data->paths().dataDir / "Word-export";
+        QCOMPARE(desktop.opened, QStringList({ui::qpath(folder / "zakon_262_2006.docx"),
+                                              ui::qpath(folder / "zakon_262_2006 (2).docx")}));
+        const std::string xml = zipMember(folder / "zakon_262_2006.docx", "word/document.xml");
+        QVERIFY(xml.find("Zákoník práce") != std::string::npos);
+        QVERIFY(xml.find("<w:keepNext/>") != std::string::npos);
+        QVERIFY(xml.find("<w:cols w:num=\"2\"") != std::string::npos);
+    }
 };
 
 VERDIKA_UI_TEST(LawsPageTest);

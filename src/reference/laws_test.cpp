@@ -76,3 +76,36 @@ TEST(LawExport, BlanksCollapsedBrokenLinesJoinedBlankLinesEndParagraphs) {
     EXPECT_FALSE(isSectionHeading(expected[0]));
     EXPECT_TRUE(exportParagraphs("\n \n").empty());
 }
+
+TEST(LawExport, TwoJustifiedGaramondColumnsSectionsKeptWithTheirText) {
+    const docx::Document doc = exportDocument("ČÁST PRVNÍ\n\n§ 1\n\nText  prvního\nparagrafu.\n", "Předpis č. 89/2012 Sb.");
+    ASSERT_EQ(doc.paragraphs.size(), 3u);
+    const auto& section = doc.paragraphs[1].format;
+    EXPECT_TRUE(section.keepWithNext);
+    EXPECT_EQ(section.spaceBeforePt, 18);
+    EXPECT_FALSE(doc.paragraphs[2].format.keepWithNext);
+    EXPECT_EQ(doc.paragraphs[2].format.spaceBeforePt, 0);
+
+    const std::string xml = doc.documentXml();
+    EXPECT_NE(xml.find("<w:keepNext/><w:spacing w:before=\"360\" w:after=\"120\"/><w:jc w:val=\"both\"/>"),
+              std::string::npos);
+    EXPECT_NE(xml.find("<w:pgMar w:top=\"720\" w:right=\"720\" w:bottom=\"720\" w:left=\"720\""), std::string::npos);
+    EXPECT_NE(xml.find("<w:cols w:num=\"2\""), std::string::npos);
+    EXPECT_NE(xml.find("Text prvního paragrafu."), std::string::npos);
+    // Two columns of 255 pt fill the text width of A4 between 36 pt margins.
+    EXPECT_NEAR(doc.section.pageWidthPt - 72 - doc.section.columnSpacingPt, 510, 0.01);
+
+    TempDir dir;
+    doc.save(dir / "z.docx");
+    const std::string fonts = zipMember(dir / "z.docx", "word/fontTable.xml");
+    EXPECT_NE(fonts.find("<w:font w:name=\"Garamond\"><w:altName w:val=\"Times New Roman\"/>"), std::string::npos);
+}
+
+TEST(LawExport, AnEarlierExportIsNeverOverwritten) {
+    TempDir dir;
+    const LawId id = parseLawId("89/2012");
+    EXPECT_EQ(exportPath(dir.path(), id), dir / "zakon_89_2012.docx");
+    writeBytes(dir / "zakon_89_2012.docx", "open in Word");
+    writeBytes(dir / "zakon_89_2012 (2).docx", "edited");
+    EXPECT_EQ(exportPath(dir.path(), id), dir / "zakon_89_2012 (3).docx");
+}
