@@ -21,6 +21,7 @@
 #include "common/ui/action.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
+#include "common/ui/named_button.h"
 #include "common/ui/qt_convert.h"
 #include "companion/release_stamp.h"
 #include "companion/ui/download.h"
@@ -38,13 +39,6 @@ constexpr const char* kProfileNames[] = {"Jmeno_Edit", "Jmeno2_Edit", "Ulice_Edi
 constexpr const char* kProfileLabels[] = {"Titul Jméno Příjmení:", "totéž ve druhém pádě:", "Ulice:", "PSČ:",
                                           "Město:", "číslo účtu (kvůli záložce odměny advokáta):"};
 constexpr const char* kMakerMail = "info@verdika.cz";
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* link(QWidget* parent, const char* name, const QString& address, const QString& caption) {
     auto* l = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(address.toHtmlEscaped(), caption.toHtmlEscaped()),
@@ -99,17 +93,17 @@ QWidget* AboutWindow::buildButtons() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* check = button(box, "Aktualizace_Button", QStringLiteral("Kontrola aktualizací"));
+    auto* check = namedButton(box, "Aktualizace_Button", QStringLiteral("Kontrola aktualizací"));
     checkAfterStart_ = new QCheckBox(QStringLiteral("Kontrolovat po startu"), box);
     checkAfterStart_->setObjectName(QStringLiteral("CheckBox1"));
-    auto* laws = button(box, "Button2", QStringLiteral("Aktualizovat právní předpisy"));
+    auto* laws = namedButton(box, "Button2", QStringLiteral("Aktualizovat právní předpisy"));
     progress_ = new QProgressBar(box);
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     progress_->setRange(0, static_cast<int>(updates::kLawDownloads.size()));
     progress_->setFormat(QStringLiteral("%v z %m"));
     progress_->setVisible(false);
-    auto* news = button(box, "Button3", QStringLiteral("Novinky"));
-    auto* folder = button(box, "Button4", QStringLiteral("Zobrazit adresář datových souborů"));
+    auto* news = namedButton(box, "Button3", QStringLiteral("Novinky"));
+    auto* folder = namedButton(box, "Button4", QStringLiteral("Zobrazit adresář datových souborů"));
     grid->addWidget(check, 0, 0);
     grid->addWidget(checkAfterStart_, 0, 1);
     grid->addWidget(laws, 1, 0);
@@ -137,7 +131,7 @@ QWidget* AboutWindow::buildProfile() {
         form->addRow(QString::fromUtf8(kProfileLabels[i]), profile_[i]);
     }
     auto* row = new QHBoxLayout;
-    auto* save = button(group, "Button1", QStringLiteral("Ulož"));
+    auto* save = namedButton(group, "Button1", QStringLiteral("Ulož"));
     profileNote_ = new QLabel(group);
     profileNote_->setObjectName(QStringLiteral("profil_stav_label"));
     row->addWidget(save);

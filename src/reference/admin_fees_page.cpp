@@ -10,20 +10,10 @@
 #include "app/ui/page_host.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
+#include "common/ui/named_button.h"
 #include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
-
 AdminFeesPage::AdminFeesPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("TabSheet28"));
     auto* layout = new QVBoxLayout(this);
@@ -36,19 +26,19 @@ AdminFeesPage::AdminFeesPage(PageHost& host, QWidget* parent) : QWidget(parent),
     layout->addWidget(hint);
 
     auto* tools = new QHBoxLayout;
-    auto* back = button(this, "Zpet_Button", QStringLiteral("Zpět"));
-    auto* forward = button(this, "Vpred_Button", QStringLiteral("Vpřed"));
+    auto* back = namedButton(this, "Zpet_Button", QStringLiteral("Zpět"));
+    auto* forward = namedButton(this, "Vpred_Button", QStringLiteral("Vpřed"));
     // The browser that shows the act keeps the history of its pages.
     for (auto* b : {back, forward}) {
         b->setEnabled(false);
         b->setToolTip(QStringLiteral("Zpět a vpřed se přechází v okně prohlížeče."));
     }
-    auto* home = button(this, "Domu_Button", QStringLiteral("Domů"));
+    auto* home = namedButton(this, "Domu_Button", QStringLiteral("Domů"));
     home->setToolTip(QStringLiteral("Otevře zákon o správních poplatcích ve výchozím prohlížeči."));
     address_ = new QLineEdit(this);
     address_->setObjectName(QStringLiteral("Edit3"));
     address_->setReadOnly(true);
-    auto* find = button(this, "Hledat_Button", QStringLiteral("Hledat v textu zákona"));
+    auto* find = namedButton(this, "Hledat_Button", QStringLiteral("Hledat v textu zákona"));
     tools->addWidget(back);
     tools->addWidget(forward);
     tools->addWidget(home);

@@ -20,6 +20,7 @@
 #include "common/ui/action.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
+#include "common/ui/named_button.h"
 #include "common/ui/qt_convert.h"
 #include "companion/ui/download.h"
 #include "reference/laws.h"
@@ -38,13 +39,6 @@ constexpr QuickLaw kQuickLaws[] = {
     {"zakon6", "177/1996", "177/1996"}, {"zakon7", "Soudní poplatky", "549/1991"},
     {"zakon8", "O soudech", "6/2002"}, {"Button65", "ZŘS", "292/2013"},
 };
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 
@@ -69,7 +63,7 @@ LawsPage::LawsPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(hos
 
     auto* right = new QGridLayout;
     right->addWidget(new QLabel(QStringLiteral("Historie"), this), 0, 0);
-    auto* clear = button(this, "Button72", QStringLiteral("x"));
+    auto* clear = namedButton(this, "Button72", QStringLiteral("x"));
     clear->setToolTip(QStringLiteral("Vymazat historii"));
     clear->setFixedWidth(clear->fontMetrics().horizontalAdvance(QStringLiteral("xxxx")) + 8);
     right->addWidget(clear, 0, 1, Qt::AlignRight);
@@ -102,9 +96,9 @@ QWidget* LawsPage::buildToolRows() {
     idEdit_->setMaxLength(40);
     idEdit_->setFixedWidth(idEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000/0000 Sb.")) + 20);
     label->setBuddy(idEdit_);
-    auto* load = button(tools, "zakon_nacist_Button", QStringLiteral("Načíst zákon"));
-    auto* find = button(tools, "Button71", QStringLiteral("Hledání v předpise"));
-    auto* word = button(tools, "Button73", QStringLiteral("Export WORD"));
+    auto* load = namedButton(tools, "zakon_nacist_Button", QStringLiteral("Načíst zákon"));
+    auto* find = namedButton(tools, "Button71", QStringLiteral("Hledání v předpise"));
+    auto* word = namedButton(tools, "Button73", QStringLiteral("Export WORD"));
     first->addWidget(label);
     first->addWidget(idEdit_);
     first->addWidget(load);
@@ -115,7 +109,7 @@ QWidget* LawsPage::buildToolRows() {
 
     auto* second = new QHBoxLayout;
     for (const auto& q : kQuickLaws) {
-        auto* b = button(tools, q.name, QString::fromUtf8(q.caption));
+        auto* b = namedButton(tools, q.name, QString::fromUtf8(q.caption));
         const QString id = QString::fromLatin1(q.id);
         b->setToolTip(id);
         second->addWidget(b);
