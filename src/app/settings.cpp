@@ -52,6 +52,10 @@ std::string Settings::lawTextHost() const {
     return hostOrDefault(getString(setting::LawTextHost), kDefaultLawTextHost);
 }
 
+std::string Settings::mapServiceHost() const {
+    return hostOrDefault(getString(setting::MapServiceHost), kDefaultMapServiceHost);
+}
+
 std::string Settings::lawPortalHost() const {
     return hostOrDefault(getString(setting::LawPortalHost), kDefaultLawPortalHost);
 }

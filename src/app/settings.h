@@ -42,12 +42,14 @@ inline constexpr SettingKey ServiceHost{"sluzby", "verdika"};    // release stam
 inline constexpr SettingKey LawTextHost{"sluzby", "zakony"};      // law texts by number (page "Zákony")
 inline constexpr SettingKey LawPortalHost{"sluzby", "portal"};    // the public portal's law downloads
 inline constexpr SettingKey LawWebHost{"sluzby", "predpisy"};     // law texts on the web (administrative fees)
+inline constexpr SettingKey MapServiceHost{"sluzby", "mapy"};      // map links of the institutions' page
 }  // namespace setting
 
 inline constexpr std::string_view kDefaultServiceHost = "https://www.verdika.cz";
 inline constexpr std::string_view kDefaultLawTextHost = "https://www.verdika.cz";
 inline constexpr std::string_view kDefaultLawPortalHost = "https://portal.gov.cz";
 inline constexpr std::string_view kDefaultLawWebHost = "https://www.zakonyprolidi.cz";
+inline constexpr std::string_view kDefaultMapServiceHost = "https://maps.google.com";
 inline constexpr int kDefaultDaysAhead = 3;
 
 class Settings {
@@ -74,6 +76,7 @@ public:
     std::string lawTextHost() const;
     std::string lawPortalHost() const;
     std::string lawWebHost() const;
+    std::string mapServiceHost() const;
 
 private:
     std::filesystem::path file_;
