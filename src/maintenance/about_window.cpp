@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/data_module.h"
+#include "app/user_profile.h"
 #include "common/files.h"
 #include "common/ui/action.h"
 #include "common/ui/desktop.h"
@@ -31,9 +32,9 @@
 namespace verdika::ui {
 namespace {
 
-constexpr std::array<SettingKey, 6> kProfileKeys = {setting::UserName,     setting::UserNameGenitive,
-                                                    setting::UserStreet,   setting::UserPostCode,
-                                                    setting::UserTown,     setting::UserAccount};
+constexpr std::array<std::string UserProfile::*, 6> kProfileFields = {
+    &UserProfile::jmeno, &UserProfile::jmeno2, &UserProfile::ulice,
+    &UserProfile::psc,   &UserProfile::mesto,  &UserProfile::ucet};
 constexpr const char* kProfileNames[] = {"Jmeno_Edit", "Jmeno2_Edit", "Ulice_Edit", "PSC_Edit", "Mesto_Edit",
                                          "ucet_Edit"};
 constexpr const char* kProfileLabels[] = {"Titul Jméno Příjmení:", "totéž ve druhém pádě:", "Ulice:", "PSČ:",
@@ -159,20 +160,19 @@ void AboutWindow::showEvent(QShowEvent* e) {
 }
 
 void AboutWindow::FormActivate() {
-    const IniFile ini = data_.settings().snapshot();
+    const UserProfile saved = readUserProfile(data_.settings());
     for (size_t i = 0; i < profile_.size(); ++i) {
         if (profile_[i]->text() != loaded_[i]) continue;  // unsaved edit
-        loaded_[i] = qs(ini.readString(kProfileKeys[i].section, kProfileKeys[i].key, ""));
+        loaded_[i] = qs(saved.*kProfileFields[i]);
         profile_[i]->setText(loaded_[i]);
     }
 }
 
 void AboutWindow::Button1Click() {
     runAction(this, [&] {
-        data_.settings().update([&](IniFile& ini) {
-            for (size_t i = 0; i < profile_.size(); ++i)
-                ini.writeString(kProfileKeys[i].section, kProfileKeys[i].key, ss(profile_[i]->text().trimmed()));
-        });
+        UserProfile profile;
+        for (size_t i = 0; i < profile_.size(); ++i) profile.*kProfileFields[i] = ss(profile_[i]->text().trimmed());
+        writeUserProfile(data_.settings(), profile);
         for (size_t i = 0; i < profile_.size(); ++i) {
             profile_[i]->setText(profile_[i]->text().trimmed());
             loaded_[i] = profile_[i]->text();
