@@ -159,7 +159,7 @@ TEST(WageDeduction, PeriodChoiceAndNotes) {
     // The disputed January–March 2022 figures say which reading they follow.
     r = compute(shipped(), input(1, 2022, 30000));
     EXPECT_TRUE(r.period.unconfirmed);
-    EXPECT_TRUE(hasNote(r, "8 006,25"));
+    EXPECT_TRUE(hasNote(r, "8.006,25 Kč"));
     EXPECT_TRUE(hasNote(r, "nejsou ověřeny"));
 
     // The threshold rounding is mentioned only when the remainder reaches it.
