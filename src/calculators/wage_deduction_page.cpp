@@ -14,6 +14,10 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -178,6 +182,7 @@ QWidget* WageDeductionPage::buildInputs() {
     g->addWidget(insolvency_, row++, 0, 1, 2);
 
     auto* actions = new QHBoxLayout;
+    actions->setSpacing(6);
     auto* compute = makeButton("Srazky_Vypocitat_Button", QStringLiteral("Vypočítat"), box);
     compute->setDefault(true);
     auto* reset = makeButton("Srazky_Vynulovat_Button", QStringLiteral("Vynulovat"), box);
@@ -190,6 +195,7 @@ QWidget* WageDeductionPage::buildInputs() {
     auto* regulation = makeButton("Srazky_Predpis_Button", QStringLiteral("Zobraz předpis"), box);
     auto* web = makeButton("Srazky_Web_Button", QStringLiteral("Otevřít webovou kalkulačku"), box);
     auto* links = new QHBoxLayout;
+    links->setSpacing(6);
     links->addWidget(regulation);
     links->addWidget(web);
     links->addStretch();
@@ -340,7 +346,12 @@ void WageDeductionPage::Srazky_VypocitatClick() {
                                       r.period.unconfirmed ? QStringLiteral(" – částky nejsou ověřeny") : QString()));
         periodUsed_->setStyleSheet(r.period.unconfirmed ? QStringLiteral("color: #b00000;") : QString());
         if (!keepSummary_->isChecked()) summary_->clear();
+        QTextEdit* box = summary_->edit();
+        const int firstNew = box->document()->isEmpty() ? 0 : box->document()->blockCount();
         summary_->appendLines(toQStringList(wage::summaryLines(in, r)));
+        // Show the new summary from its first line, not its last.
+        box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(firstNew)));
+        box->ensureCursorVisible();
     });
     // Figures of an earlier computation must not stand beside new inputs.
     if (!ok) clearResults();
