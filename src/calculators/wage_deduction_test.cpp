@@ -27,6 +27,11 @@ Input input(int month, int year, double net, int dependants = 0, bool spouse = f
     return in;
 }
 
+Input paid(Input in, Date d) {
+    in.payment = d;
+    return in;
+}
+
 bool hasNote(const Result& r, const std::string& part) {
     return std::any_of(r.notes.begin(), r.notes.end(), [&](const std::string& n) { return n.find(part) != n.npos; });
 }
@@ -75,10 +80,6 @@ TEST(WageDeduction, Cases) {
     };
     auto relief = [](Input in) {
         in.insolvency = true;
-        return in;
-    };
-    auto paid = [](Input in, Date d) {
-        in.payment = d;
         return in;
     };
     const Case cases[] = {
@@ -182,10 +183,6 @@ TEST(WageDeduction, RefusesWhatItCannotCompute) {
         const char* what;
         Input in;
         const char* message;
-    };
-    auto paid = [](Input in, Date d) {
-        in.payment = d;
-        return in;
     };
     const Case cases[] = {
         {"before the table", input(12, 2006, 20000), "od mzdového období 1/2007"},
