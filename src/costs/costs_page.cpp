@@ -27,33 +27,30 @@
 #include "app/ui/page_host.h"
 #include "common/text.h"
 #include "common/ui/action.h"
+#include "common/ui/desktop.h"
 #include "common/ui/grid_helpers.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/scrolling.h"
 #include "common/ui/summary_box.h"
 #include "costs/petitions.h"
+#include "costs/word_export.h"
+#include "costs/ui/costs_widgets.h"
 #include "costs/ui/monetary_tab.h"
 #include "costs/ui/nonmonetary_tab.h"
 #include "costs/ui/side_tabs.h"
-#include "tariff/ui/tariff_widgets.h"
+#include "reference/regulations.h"
+#include "tariff/ui/petition_section.h"
 
 namespace verdika::ui {
 namespace {
 
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
-    std::vector<std::string> out;
-    for (const QString& l : memo->toPlainText().split(QLatin1Char('\n'))) out.push_back(ss(l));
-    return out;
-}
+const std::array<SettingKey, 3> kPetitionKeys = {setting::CostsPetition1, setting::CostsPetition2,
+                                                 setting::CostsPetition3};
 
 QString joined(const std::vector<std::string>& lines) { return toQStringList(lines).join(QLatin1Char('\n')); }
+
+QString trimmedCell(const QTableWidget* grid, int row) { return cellText(grid, row, 1).trimmed(); }
 
 }  // namespace
 
@@ -102,89 +99,29 @@ QWidget* CostsPage::buildSummaryPage() {
 }
 
 QWidget* CostsPage::buildPetitionPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Naklady_Petit_TabSheet"));
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-
-    auto* resultsBox = new QGroupBox(QStringLiteral("Žalobní petity"), page);
-    resultsBox->setObjectName(QStringLiteral("Naklady_Petity_GroupBox"));
-    auto* results = new QVBoxLayout(resultsBox);
-    for (int k = 0; k < 3; ++k) {
-        auto* head = new QHBoxLayout;
-        head->addWidget(new QLabel(QStringLiteral("Žalobní petit č. %1:").arg(k + 1), resultsBox));
-        head->addStretch();
-        auto* copy = new QToolButton(resultsBox);
-        copy->setObjectName(QStringLiteral("Naklady_Petit_Kopirovat%1").arg(k + 1));
-        copy->setText(QStringLiteral("Kopírovat"));
-        copy->setToolTip(QStringLiteral("Zkopírovat petit do schránky"));
-        connect(copy, &QToolButton::clicked, this, [this, k] { copyPetition(k); });
-        head->addWidget(copy);
-        results->addLayout(head);
-        auto* memo = new QPlainTextEdit(resultsBox);
-        memo->setObjectName(QStringLiteral("petit_%1_memo").arg(k + 1));
-        petitions_[static_cast<size_t>(k)] = memo;
-        results->addWidget(memo, 1);
-    }
-    layout->addWidget(resultsBox, 3);
-
-    auto* right = new QVBoxLayout;
-    auto* form = new QGroupBox(QStringLiteral("podoba petitů"), page);
-    form->setObjectName(QStringLiteral("Naklady_Podoba_GroupBox"));
-    auto* fg = new QGridLayout(form);
-    fg->addWidget(new QLabel(QStringLiteral("zaplatit do"), form), 0, 0);
-    days_ = new QLineEdit(QStringLiteral("15"), form);
-    days_->setObjectName(QStringLiteral("do_edit"));
-    days_->setMaximumWidth(50);
-    fg->addWidget(days_, 0, 1);
-    fg->addWidget(new QLabel(QStringLiteral("dnů od: "), form), 0, 2);
-    from_ = new QComboBox(form);
-    from_->setObjectName(QStringLiteral("od_combo"));
-    from_->setEditable(true);
-    from_->setInsertPolicy(QComboBox::NoInsert);
-    from_->addItems({QStringLiteral("právní moci rozhodnutí"), QStringLiteral("doručení platebního rozkazu")});
-    from_->setEditText(QStringLiteral("doručení platebního rozkazu"));
-    fg->addWidget(from_, 0, 3);
-    defendant_ = new RadioGroup(QStringLiteral("zalovany_radio"), QString(),
-                                {QStringLiteral("žalovaný"), QStringLiteral("žalovaná"), QStringLiteral("žalovaní")}, 3,
-                                form);
-    defendant_->setItemIndex(0);
-    claimant_ = new RadioGroup(QStringLiteral("zalobce_radio"), QString(),
-                               {QStringLiteral("žalobce"), QStringLiteral("žalobkyně"), QStringLiteral("žalobci")}, 3,
-                               form);
-    claimant_->setItemIndex(0);
-    fg->addWidget(defendant_, 1, 0, 1, 4);
-    fg->addWidget(claimant_, 2, 0, 1, 4);
-    fg->setColumnStretch(3, 1);
-    right->addWidget(form);
-
-    auto* patterns = new QGroupBox(QStringLiteral("Vzor petitu "), page);
-    patterns->setObjectName(QStringLiteral("Naklady_Vzor_GroupBox"));
-    auto* pl = new QVBoxLayout(patterns);
-    for (int k = 0; k < 3; ++k) {
-        pl->addWidget(new QLabel(QStringLiteral("Číslo %1:").arg(k + 1), patterns));
-        auto* memo = new QPlainTextEdit(patterns);
-        memo->setObjectName(QStringLiteral("petit_%1_vzor").arg(k + 1));
-        memo->setPlainText(joined(costs::defaultPetitionTemplate(k)));
-        templates_[static_cast<size_t>(k)] = memo;
-        pl->addWidget(memo, 1);
-    }
-    auto* note = new QLabel(QStringLiteral("Proměnné, které lze ve vzorech použít, najdete na záložce "
-                                           "„Proměnné pro petit“."),
-                            patterns);
-    note->setWordWrap(true);
-    pl->addWidget(note);
-    auto* save = button("SavePetitButton", QStringLiteral("Uložit vzor petitů"), patterns);
-    pl->addWidget(save, 0, Qt::AlignRight);
-    right->addWidget(patterns, 1);
-    layout->addLayout(right, 2);
-
-    connect(defendant_, &RadioGroup::itemClicked, this, [this] { refillPetitions(); });
-    connect(claimant_, &RadioGroup::itemClicked, this, [this] { refillPetitions(); });
-    connect(days_, &QLineEdit::textChanged, this, [this] { refillPetitions(); });
-    connect(from_, &QComboBox::currentTextChanged, this, [this] { refillPetitions(); });
-    connect(save, &QPushButton::clicked, this, [this] { SavePetitButtonClick(); });
-    return scrollingArea(page, QStringLiteral("Naklady_Petit_Scroll"));
+    PetitionSection::Names names;
+    names.page = QStringLiteral("Naklady_Petit_TabSheet");
+    names.resultsGroup = QStringLiteral("Naklady_Petity_GroupBox");
+    names.resultsTitle = QStringLiteral("Žalobní petity");
+    names.resultMemo = QStringLiteral("petit_%1_memo");
+    names.copyButtons = {QStringLiteral("Naklady_Petit_Kopirovat1"), QStringLiteral("Naklady_Petit_Kopirovat2"),
+                         QStringLiteral("Naklady_Petit_Kopirovat3")};
+    names.formGroup = QStringLiteral("Naklady_Podoba_GroupBox");
+    names.formTitle = QStringLiteral("podoba petitů");
+    names.days = QStringLiteral("do_edit");
+    names.from = QStringLiteral("od_combo");
+    names.defendant = QStringLiteral("zalovany_radio");
+    names.claimant = QStringLiteral("zalobce_radio");
+    names.templatesGroup = QStringLiteral("Naklady_Vzor_GroupBox");
+    names.templatesTitle = QStringLiteral("Vzor petitu ");
+    names.templateMemo = QStringLiteral("petit_%1_vzor");
+    names.note = QStringLiteral("Proměnné viz záložka „Proměnné pro petit“.");
+    names.saveButton = QStringLiteral("SavePetitButton");
+    petition_ = new PetitionSection(names, {costs::defaultPetitionTemplate(0), costs::defaultPetitionTemplate(1),
+                                            costs::defaultPetitionTemplate(2)});
+    connect(petition_, &PetitionSection::optionsChanged, this, [this] { refillPetitions(); });
+    connect(petition_, &PetitionSection::saveClicked, this, [this] { SavePetitButtonClick(); });
+    return scrollingArea(petition_, QStringLiteral("Naklady_Petit_Scroll"));
 }
 
 QWidget* CostsPage::buildWordPage() {
@@ -196,13 +133,13 @@ QWidget* CostsPage::buildWordPage() {
     auto* group = new QGroupBox(QStringLiteral("Spolupráce s MS WORDem"), page);
     group->setObjectName(QStringLiteral("Naklady_Word_GroupBox"));
     auto* gl = new QVBoxLayout(group);
-    auto* pick = button("Word_Vybrat_Button", QStringLiteral("1. Vybrat dokument Wordu (.docx)"), group);
+    auto* pick = makeButton("Word_Vybrat_Button", QStringLiteral("1. Vybrat dokument Wordu (.docx)"), group);
     gl->addWidget(pick);
     gl->addWidget(new QLabel(QStringLiteral("2. vybrat ve kterém dokumentu chcete provést  záměnu"), group));
     wordDocuments_ = new QListWidget(group);
     wordDocuments_->setObjectName(QStringLiteral("Word_ListBox"));
     gl->addWidget(wordDocuments_, 1);
-    auto* replace = button("Word_Nahradit_Button", QStringLiteral("3. Provést nahrazení ve WORDu"), group);
+    auto* replace = makeButton("Word_Nahradit_Button", QStringLiteral("3. Provést nahrazení ve WORDu"), group);
     gl->addWidget(replace);
     auto* how = new QLabel(QStringLiteral("Vybraný dokument zůstane beze změny: vedle něj vznikne jeho vyplněná kopie "
                                           "„<název> - Verdika.docx“, kterou program otevře."),
@@ -257,14 +194,7 @@ QWidget* CostsPage::buildVariablesPage() {
     return page;
 }
 
-void CostsPage::readSettings() {
-    const Settings& settings = host_.data().settings();
-    const SettingKey keys[] = {setting::CostsPetition1, setting::CostsPetition2, setting::CostsPetition3};
-    for (size_t k = 0; k < 3; ++k) {
-        const std::string saved = settings.getString(keys[k]);
-        if (!saved.empty()) templates_[k]->setPlainText(qs(saved));
-    }
-}
+void CostsPage::readSettings() { petition_->loadTemplates(host_.data().settings(), kPetitionKeys); }
 
 // ---------------------------------------------------------------- handlers
 
@@ -275,21 +205,30 @@ void CostsPage::publish(const costs::TNaklady_rizeni& record, const std::vector<
     summary_->appendLines(toQStringList(summaryLines));
 }
 
+void CostsPage::showDecree(Date date) {
+    QString path;
+    if (!runAction(this, [&] {
+            path = qpath(datedRegulationFile(host_.data().paths().programDir, "484_2000_", costs::kScaleTable, date));
+        }))
+        return;
+    host_.showRegulation(path);
+}
+
 void CostsPage::zalovany_radioClick() {
     const Settings& settings = host_.data().settings();
     costs::PetitionForm form;
-    for (size_t k = 0; k < 3; ++k) form.templates[k] = memoLines(templates_[k]);
-    form.days = ss(days_->text());
-    form.from = ss(from_->currentText());
-    form.defendant = defendant_->itemIndex();
-    form.claimant = claimant_->itemIndex();
+    for (size_t k = 0; k < 3; ++k) form.templates[k] = petition_->templateLines(static_cast<int>(k));
+    form.days = ss(petition_->days());
+    form.from = ss(petition_->from());
+    form.defendant = petition_->defendant();
+    form.claimant = petition_->claimant();
     form.attorneyName = settings.getString(setting::UserNameGenitive);
     form.account = settings.getString(setting::UserAccount);
     const auto texts = costs::fillPetitions(record_, form);
     record_.petit1 = texts[0];
     record_.petit2 = texts[1];
     record_.petit3 = texts[2];
-    for (size_t k = 0; k < 3; ++k) petitions_[k]->setPlainText(qs(Nahrad_Vse(texts[k], "\r\n", "\n")));
+    petition_->showPetitions(texts);
 }
 
 void CostsPage::refillPetitions() {
@@ -297,13 +236,7 @@ void CostsPage::refillPetitions() {
 }
 
 void CostsPage::SavePetitButtonClick() {
-    runAction(this, [&] {
-        host_.data().settings().update([&](IniFile& ini) {
-            const SettingKey keys[] = {setting::CostsPetition1, setting::CostsPetition2, setting::CostsPetition3};
-            for (size_t k = 0; k < 3; ++k)
-                ini.writeString(keys[k].section, keys[k].key, Jeden_Radek(ss(templates_[k]->toPlainText())));
-        });
-    });
+    runAction(this, [&] { petition_->saveTemplates(host_.data().settings(), kPetitionKeys); });
 }
 
 void CostsPage::Button85Click() {
@@ -314,16 +247,53 @@ void CostsPage::Button85Click() {
     host_.showPage(kTxtPage);
 }
 
-void CostsPage::copyPetition(int index) {
-    QApplication::clipboard()->setText(petitions_[static_cast<size_t>(index)]->toPlainText());
+void CostsPage::copyPetition(int index) { petition_->copyPetition(index); }
+
+void CostsPage::pickWordDocument() {
+    FileDialogRequest r;
+    r.title = QStringLiteral("Vybrat dokument Wordu");
+    r.directory = qpath(host_.data().paths().dataDir);
+    r.filter = QStringLiteral("Dokument Word (*.docx)");
+    r.defaultSuffix = QStringLiteral("docx");
+    const QString path = askFileName(this, r);
+    if (path.isEmpty()) return;
+    const QList<QListWidgetItem*> known = wordDocuments_->findItems(path, Qt::MatchExactly);
+    wordDocuments_->setCurrentItem(known.isEmpty() ? new QListWidgetItem(path, wordDocuments_) : known.first());
 }
 
-void CostsPage::pickWordDocument() { showMessage(this, QStringLiteral("Tato funkce se připravuje.")); }
+void CostsPage::replaceInWord() {
+    QListWidgetItem* chosen = wordDocuments_->currentItem();
+    if (!chosen || !chosen->isSelected()) {
+        showMessage(this, QStringLiteral("Musíte vybrat nějaký dokument Word."));
+        return;
+    }
+    QString written;
+    if (!runAction(this, [&] {
+            zalovany_radioClick();
+            std::vector<std::string> placeholders;
+            for (int i = 0; i < valueList_->rowCount(); ++i) placeholders.push_back(ss(trimmedCell(valueList_, i)));
+            written = qpath(costs::exportToWord(fspath(chosen->text()), placeholders, record_));
+        }))
+        return;
+    openWithDesktop(written);
+}
 
-void CostsPage::replaceInWord() { showMessage(this, QStringLiteral("Tato funkce se připravuje.")); }
+void CostsPage::Generovat_PRClick() {
+    QString written;
+    if (!runAction(this, [&] {
+            zalovany_radioClick();
+            written = qpath(costs::generatePaymentOrder(host_.data().paths().dataDir, record_,
+                                                        ss(petition_->result(0)->toPlainText()), now()));
+        }))
+        return;
+    openWithDesktop(written);
+}
 
-void CostsPage::Generovat_PRClick() { showMessage(this, QStringLiteral("Tato funkce se připravuje.")); }
-
-void CostsPage::Button102Click() { showMessage(this, QStringLiteral("Tato funkce se připravuje.")); }
+void CostsPage::Button102Click() {
+    QString path;
+    if (!runAction(this, [&] { path = qpath(costs::provisionPaymentOrderTemplate(host_.data().paths().dataDir)); }))
+        return;
+    openWithDesktop(path);
+}
 
 }  // namespace verdika::ui

@@ -20,7 +20,7 @@ namespace verdika::ui {
 class MonetaryTab;
 class NonMonetaryTab;
 class PageHost;
-class RadioGroup;
+class PetitionSection;
 class SummaryBox;
 
 // The tab "Náklady řízení - zrušeno": costs of proceedings under the repealed
@@ -43,6 +43,9 @@ public:
     // A days text that is not a whole number throws ConversionError before
     // the summary is written.
     void publish(const costs::TNaklady_rizeni& record, const std::vector<std::string>& summaryLines);
+
+    // "Zobraz předpis 484/2000 Sb.": the version of the decree in force on the day.
+    void showDecree(Date date);
 
     // Handlers, named as the controls and events.
     void zalovany_radioClick();  // refills the three petitions (throws ConversionError)
@@ -71,12 +74,7 @@ private:
     SummaryBox* summary_ = nullptr;
     QCheckBox* keepRecords_ = nullptr;
 
-    std::array<QPlainTextEdit*, 3> petitions_{};
-    std::array<QPlainTextEdit*, 3> templates_{};
-    QLineEdit* days_ = nullptr;
-    QComboBox* from_ = nullptr;
-    RadioGroup* defendant_ = nullptr;
-    RadioGroup* claimant_ = nullptr;
+    PetitionSection* petition_ = nullptr;
 
     QListWidget* wordDocuments_ = nullptr;
     QTableWidget* valueList_ = nullptr;

@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include "common/ini.h"
+#include "companion/docx.h"
 #include "common/ui/qt_convert.h"
 #include "costs/costs.h"
 #include "reference/regulation_window.h"
@@ -271,6 +272,42 @@ private slots:
         p.click("Button85");
         QCOMPARE(app.find<QTextEdit>(QStringLiteral("TXT_RichEdit"))->toPlainText().split('\n'), summary);
         QCOMPARE(app.window->pageControl()->currentIndex(), 19);
+    }
+
+    void paymentOrderAndWordExportWriteDocuments() {
+        MessageRecorder messages;
+        DesktopRecorder desktop;
+        AppFixture app;
+        Page p{app};
+        const fs::path dataDir = app.data->paths().dataDir;
+        p.click("Button102");  // the shipped template appears in the data directory and opens
+        QCOMPARE(desktop.opened, QStringList{ui::qpath(dataDir / "Vzor" / "PR.docx")});
+
+        computeReply(p);
+        p.click("Generovat_PR");
+        QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.messages.join('|')));
+        QCOMPARE(desktop.opened.size(), 2);
+        const fs::path order = ui::fspath(desktop.opened.last());
+        QCOMPARE(order.parent_path(), dataDir / "PR");
+        QVERIFY(order.filename().string().rfind("novy_pr", 0) == 0);
+        const std::string xml = zipMember(order, "word/document.xml");
+        QVERIFY(xml.find("částky 42.629,10 Kč s příslušenstvím") != std::string::npos);
+        QVERIFY(xml.find("náklady řízení v částce 2.805,00 Kč") != std::string::npos);
+
+        // Export: without a chosen document the page says so; with one, a filled copy beside it opens.
+        p.click("Word_Nahradit_Button");
+        QVERIFY(messages.lastContains(QStringLiteral("Musíte vybrat nějaký dokument Word.")));
+        docx::Document user;
+        user.addParagraph("Celkem _naklady_rizeni, paušál _rezijni_pausaly.");
+        user.save(app.dir / "spis.docx");
+        desktop.fileAnswers << ui::qpath(app.dir / "spis.docx");
+        p.click("Word_Vybrat_Button");
+        auto* values = p.w<QTableWidget>("ValueList");
+        values->item(7, 1)->setText(QStringLiteral("_rezijni_pausaly"));  // as the user left it
+        p.click("Word_Nahradit_Button");
+        QCOMPARE(desktop.opened.last(), ui::qpath(app.dir / "spis - Verdika.docx"));
+        QCOMPARE(docx::paragraphTexts(app.dir / "spis - Verdika.docx"),
+                 std::vector<std::string>{"Celkem 2.805,00 Kč, paušál 75,00 Kč."});
     }
 };
 

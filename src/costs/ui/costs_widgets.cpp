@@ -21,6 +21,7 @@
 #include "common/numbers.h"
 #include "common/ui/balloon.h"
 #include "common/ui/date_edit.h"
+#include "common/ui/desktop.h"
 #include "common/ui/grid_helpers.h"
 #include "common/ui/qt_convert.h"
 #include "common/versioned.h"
@@ -119,12 +120,14 @@ void ActList::setRows(const std::vector<costs::ActRow>& rows) {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         setCellText(grid_, r, 0, qs(rows[static_cast<size_t>(r)].date));
         setCellText(grid_, r, 1, qs(rows[static_cast<size_t>(r)].description));
+        grid_->item(r, 1)->setToolTip(grid_->item(r, 1)->text());
     }
     updateActListCaption(grid_, this);
 }
 
 void ActList::clear() {
     Vymaz_StringGrid(grid_);
+    if (QTableWidgetItem* item = grid_->item(0, 1)) item->setToolTip(QString());
     updateActListCaption(grid_, this);
 }
 
@@ -134,6 +137,7 @@ void ActList::add() {
     const int row = grid_->rowCount() - 1;
     setCellText(grid_, row, 0, qs(formatDate(fromQDate(date_->date()))));
     setCellText(grid_, row, 1, chooser_->currentText());
+    grid_->item(row, 1)->setToolTip(chooser_->currentText());
     setTitle(QStringLiteral("Právní úkony: %1 právní úkony").arg(grid_->rowCount()));
 }
 
@@ -162,6 +166,22 @@ ResultRow addResultRow(QGridLayout* grid, int row, int column, const QString& la
     grid->addWidget(r.blue, row, column + 2);
     grid->addWidget(r.white, row, column + 3);
     return r;
+}
+
+QPushButton* makeButton(const char* objectName, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(objectName));
+    return b;
+}
+
+QString askSetFile(QWidget* parent, const QString& dataDir, bool save) {
+    FileDialogRequest r;
+    r.save = save;
+    r.title = save ? QStringLiteral("Uložit sestavu") : QStringLiteral("Načíst sestavu");
+    r.directory = dataDir;
+    r.filter = QStringLiteral("Verdika (*.vrd)");
+    r.defaultSuffix = QStringLiteral("vrd");
+    return askFileName(parent, r);
 }
 
 QSpinBox* makePersonsBox(const QString& objectName, QWidget* parent) {

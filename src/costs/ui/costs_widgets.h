@@ -56,6 +56,13 @@ ResultRow addResultRow(QGridLayout* grid, int row, int column, const QString& la
                        const QString& blueName, const QString& whiteName, std::function<double()> value,
                        QWidget* parent);
 
+// A push button with its object name.
+QPushButton* makeButton(const char* objectName, const QString& caption, QWidget* parent);
+
+// The open or save dialog of the set files (*.vrd, starting in the data
+// directory); empty when cancelled.
+QString askSetFile(QWidget* parent, const QString& dataDir, bool save);
+
 // The represented persons, 0 to 100, 1 at the start.
 QSpinBox* makePersonsBox(const QString& objectName, QWidget* parent);
 

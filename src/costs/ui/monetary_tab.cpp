@@ -20,7 +20,6 @@
 #include "common/ui/action.h"
 #include "common/ui/balloon.h"
 #include "common/ui/date_edit.h"
-#include "common/ui/desktop.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/scrolling.h"
 #include "common/ui/vat_payer.h"
@@ -28,17 +27,10 @@
 #include "costs/costs_page.h"
 #include "costs/summary.h"
 #include "fees/ui/fee_page_parts.h"
-#include "reference/regulations.h"
 #include "tariff/ui/tariff_widgets.h"
 
 namespace verdika::ui {
 namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 QLabel* notice(const QString& text, const char* name, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -211,15 +203,15 @@ MonetaryTab::MonetaryTab(CostsPage& page, QWidget* parent) : QWidget(parent), pa
     outer->addWidget(resultsBox);
 
     auto* buttons = new QGridLayout;
-    auto* compute = button("Naklad_Vypocitat", QStringLiteral("Vypočítat"), content);
+    auto* compute = makeButton("Naklad_Vypocitat", QStringLiteral("Vypočítat"), content);
     compute->setDefault(true);
     compute->setFont(bold);
-    auto* reset = button("Naklad_Vynulovat", QStringLiteral("Vynulovat"), content);
-    auto* regulation = button("Naklad_Predpis", QStringLiteral("Zobraz předpis 484/2000 Sb."), content);
-    auto* save = button("naklady_ulozit", QStringLiteral("Uložit sestavu"), content);
-    auto* load = button("Button34", QStringLiteral("Načíst sestavu"), content);
-    auto* order = button("Generovat_PR", QStringLiteral("Generovat platební rozkaz"), content);
-    auto* orderTemplate = button("Button102", QStringLiteral("Otevřít šablonu PR k editaci"), content);
+    auto* reset = makeButton("Naklad_Vynulovat", QStringLiteral("Vynulovat"), content);
+    auto* regulation = makeButton("Naklad_Predpis", QStringLiteral("Zobraz předpis 484/2000 Sb."), content);
+    auto* save = makeButton("naklady_ulozit", QStringLiteral("Uložit sestavu"), content);
+    auto* load = makeButton("Button34", QStringLiteral("Načíst sestavu"), content);
+    auto* order = makeButton("Generovat_PR", QStringLiteral("Generovat platební rozkaz"), content);
+    auto* orderTemplate = makeButton("Button102", QStringLiteral("Otevřít šablonu PR k editaci"), content);
     buttons->addWidget(compute, 0, 0);
     buttons->addWidget(reset, 0, 1);
     buttons->addWidget(regulation, 0, 2);
@@ -311,35 +303,16 @@ void MonetaryTab::Naklad_VynulovatClick() {
     acts_->clear();
 }
 
-void MonetaryTab::Naklad_PredpisClick() {
-    QString path;
-    if (!runAction(this, [&] {
-            path = qpath(datedRegulationFile(page_.host().data().paths().programDir, "484_2000_", costs::kScaleTable,
-                                             fromQDate(date_->date())));
-        }))
-        return;
-    page_.host().showRegulation(path);
-}
+void MonetaryTab::Naklad_PredpisClick() { page_.showDecree(fromQDate(date_->date())); }
 
 void MonetaryTab::naklady_ulozitClick() {
-    FileDialogRequest r;
-    r.save = true;
-    r.title = QStringLiteral("Uložit sestavu");
-    r.directory = qpath(page_.host().data().paths().dataDir);
-    r.filter = QStringLiteral("Verdika (*.vrd)");
-    r.defaultSuffix = QStringLiteral("vrd");
-    const QString path = askFileName(this, r);
+    const QString path = askSetFile(this, qpath(page_.host().data().paths().dataDir), true);
     if (path.isEmpty()) return;
     runAction(this, [&] { costs::saveMonetarySet(fspath(path), form()); });
 }
 
 void MonetaryTab::Button34Click() {
-    FileDialogRequest r;
-    r.title = QStringLiteral("Načíst sestavu");
-    r.directory = qpath(page_.host().data().paths().dataDir);
-    r.filter = QStringLiteral("Verdika (*.vrd)");
-    r.defaultSuffix = QStringLiteral("vrd");
-    const QString path = askFileName(this, r);
+    const QString path = askSetFile(this, qpath(page_.host().data().paths().dataDir), false);
     if (path.isEmpty()) return;
     runAction(this, [&] { setForm(costs::loadMonetarySet(fspath(path))); });
 }

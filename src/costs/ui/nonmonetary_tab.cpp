@@ -22,7 +22,6 @@
 #include "common/numbers.h"
 #include "common/ui/action.h"
 #include "common/ui/date_edit.h"
-#include "common/ui/desktop.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/scrolling.h"
@@ -34,17 +33,10 @@
 #include "fees/court_fee.h"
 #include "fees/fee_text.h"
 #include "fees/ui/fee_page_parts.h"
-#include "reference/regulations.h"
 #include "tariff/ui/tariff_widgets.h"
 
 namespace verdika::ui {
 namespace {
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 std::vector<std::string> nodeCaptions(const std::vector<costs::TreeNode>& nodes) {
     std::vector<std::string> out;
@@ -87,7 +79,7 @@ NonMonetaryTab::NonMonetaryTab(CostsPage& page, QWidget* parent) : QWidget(paren
     tree_->expandAll();
     treeSearch_ = new QLineEdit(content);
     treeSearch_->setObjectName(QStringLiteral("Edit1"));
-    auto* treeNext = button("Button101", QStringLiteral("další"), content);
+    auto* treeNext = makeButton("Button101", QStringLiteral("další"), content);
     treeColumn->addWidget(treeLabel);
     treeColumn->addWidget(tree_, 1);
     addSearchRow(treeColumn, QStringLiteral("Hledání v tarifním základu"), treeSearch_, treeNext, content);
@@ -110,7 +102,7 @@ NonMonetaryTab::NonMonetaryTab(CostsPage& page, QWidget* parent) : QWidget(paren
     }
     feeSearch_ = new QLineEdit(content);
     feeSearch_->setObjectName(QStringLiteral("Naklady_Poplatek_Hledat"));
-    auto* feeNext = button("Naklady_Poplatek_HledatDalsi", QStringLiteral("další"), content);
+    auto* feeNext = makeButton("Naklady_Poplatek_HledatDalsi", QStringLiteral("další"), content);
     feeColumn->addLayout(feeHead);
     feeColumn->addWidget(feeList_, 1);
     addSearchRow(feeColumn, QStringLiteral("Hledání v poplatku"), feeSearch_, feeNext, content);
@@ -233,13 +225,13 @@ NonMonetaryTab::NonMonetaryTab(CostsPage& page, QWidget* parent) : QWidget(paren
     outer->addWidget(resultsBox);
 
     auto* buttons = new QHBoxLayout;
-    auto* compute = button("Button81", QStringLiteral("Vypočítat"), content);
+    auto* compute = makeButton("Button81", QStringLiteral("Vypočítat"), content);
     compute->setDefault(true);
     compute->setFont(bold);
-    auto* reset = button("Button31", QStringLiteral("Vynulovat"), content);
-    auto* regulation = button("Button1", QStringLiteral("Zobraz předpis 484/2000 Sb."), content);
-    auto* save = button("naklad_2_ulozit", QStringLiteral("Uložit sestavu"), content);
-    auto* load = button("Button50", QStringLiteral("Načíst sestavu"), content);
+    auto* reset = makeButton("Button31", QStringLiteral("Vynulovat"), content);
+    auto* regulation = makeButton("Button1", QStringLiteral("Zobraz předpis 484/2000 Sb."), content);
+    auto* save = makeButton("naklad_2_ulozit", QStringLiteral("Uložit sestavu"), content);
+    auto* load = makeButton("Button50", QStringLiteral("Načíst sestavu"), content);
     auto* state = new QLabel(QStringLiteral("Zapracován stav k 1.3.2012"), content);
     state->setObjectName(QStringLiteral("Naklad_Stav_Label_2"));
     for (QPushButton* b : {compute, reset, regulation}) buttons->addWidget(b);
@@ -367,15 +359,7 @@ void NonMonetaryTab::Button31Click() {
     complex_->setChecked(false);
 }
 
-void NonMonetaryTab::Button1Click() {
-    QString path;
-    if (!runAction(this, [&] {
-            path = qpath(datedRegulationFile(page_.host().data().paths().programDir, "484_2000_", costs::kScaleTable,
-                                             fromQDate(date_->date())));
-        }))
-        return;
-    page_.host().showRegulation(path);
-}
+void NonMonetaryTab::Button1Click() { page_.showDecree(fromQDate(date_->date())); }
 
 void NonMonetaryTab::naklad_2_ulozitClick() {
     if (selectedItem() == 0) {
@@ -383,24 +367,13 @@ void NonMonetaryTab::naklad_2_ulozitClick() {
         showMessage(this, qs(costs::kNoItemMessage));
         return;
     }
-    FileDialogRequest r;
-    r.save = true;
-    r.title = QStringLiteral("Uložit sestavu");
-    r.directory = qpath(page_.host().data().paths().dataDir);
-    r.filter = QStringLiteral("Verdika (*.vrd)");
-    r.defaultSuffix = QStringLiteral("vrd");
-    const QString path = askFileName(this, r);
+    const QString path = askSetFile(this, qpath(page_.host().data().paths().dataDir), true);
     if (path.isEmpty()) return;
     runAction(this, [&] { costs::saveNonMonetarySet(fspath(path), form()); });
 }
 
 void NonMonetaryTab::Button50Click() {
-    FileDialogRequest r;
-    r.title = QStringLiteral("Načíst sestavu");
-    r.directory = qpath(page_.host().data().paths().dataDir);
-    r.filter = QStringLiteral("Verdika (*.vrd)");
-    r.defaultSuffix = QStringLiteral("vrd");
-    const QString path = askFileName(this, r);
+    const QString path = askSetFile(this, qpath(page_.host().data().paths().dataDir), false);
     if (path.isEmpty()) return;
     runAction(this, [&] { setForm(costs::loadNonMonetarySet(fspath(path))); });
 }
