@@ -25,6 +25,7 @@ inline constexpr std::array<std::string_view, 14> kRefreshedFiles = {
 
 inline constexpr std::string_view kStampFile = "verdika.txt";
 inline constexpr std::string_view kSettingsFile = "nastaveni.ini";
+inline constexpr std::string_view kNewsFile = "verdika_novinky.txt";
 inline constexpr std::string_view kTasksDatabase = "lhuty.db";
 inline constexpr std::string_view kTasksSeed = "lhuty.sql";
 inline constexpr std::string_view kInstitutionsDatabase = "databaze.db";

@@ -120,5 +120,16 @@ TEST(Startup, PortableModeUsesTheProgramDirectoryInPlace) {
     EXPECT_EQ(readBytes(in.paths.programDir / "uroky.vrd"), "shipped rates");
 }
 
+TEST(Startup, ShippedNewsAreCopiedOnlyWhenTheUserHasNone) {
+    Install in;
+    writeBytes(in.paths.programDir / "verdika_novinky.txt", "shipped news");
+    prepareDataDirectory(in.paths);
+    EXPECT_EQ(readBytes(in.data("verdika_novinky.txt")), "shipped news");
+    writeBytes(in.data("verdika_novinky.txt"), "downloaded news");
+    writeBytes(in.paths.programDir / "verdika.txt", "2.0.0\n");
+    prepareDataDirectory(in.paths);
+    EXPECT_EQ(readBytes(in.data("verdika_novinky.txt")), "downloaded news");
+}
+
 }  // namespace
 }  // namespace verdika
