@@ -15,6 +15,7 @@
 #include "app/ui/startup_problems.h"
 #include "common/errors.h"
 #include "common/ui/qt_convert.h"
+#include "common/ui/translations.h"
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Verdika"));
     QApplication::setApplicationVersion(QStringLiteral(VERDIKA_VERSION));
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    verdika::ui::installQtTranslations(app);
 
     std::unique_ptr<verdika::DataModule> data;
     try {

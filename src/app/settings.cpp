@@ -48,6 +48,10 @@ std::string hostOrDefault(std::string value, std::string_view def) {
 
 std::string Settings::serviceHost() const { return hostOrDefault(getString(setting::ServiceHost), kDefaultServiceHost); }
 
+std::string Settings::lawTextHost() const {
+    return hostOrDefault(getString(setting::LawTextHost), kDefaultLawTextHost);
+}
+
 std::string Settings::mapServiceHost() const {
     return hostOrDefault(getString(setting::MapServiceHost), kDefaultMapServiceHost);
 }
@@ -55,5 +59,7 @@ std::string Settings::mapServiceHost() const {
 std::string Settings::lawPortalHost() const {
     return hostOrDefault(getString(setting::LawPortalHost), kDefaultLawPortalHost);
 }
+
+std::string Settings::lawWebHost() const { return hostOrDefault(getString(setting::LawWebHost), kDefaultLawWebHost); }
 
 }  // namespace verdika

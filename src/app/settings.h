@@ -38,13 +38,17 @@ inline constexpr SettingKey TariffPetition3{"vzor_tarif", "petit3"};
 inline constexpr SettingKey CourtPrintFormat{"soud", "format"};             // default 0
 // Addresses of the network services (hosts are ours to choose; tests point
 // them at a local server).
-inline constexpr SettingKey ServiceHost{"sluzby", "verdika"};
-inline constexpr SettingKey LawPortalHost{"sluzby", "zakony"};
-inline constexpr SettingKey MapServiceHost{"sluzby", "mapy"};  // map links of the institutions' page
+inline constexpr SettingKey ServiceHost{"sluzby", "verdika"};    // release stamp, news, downloads
+inline constexpr SettingKey LawTextHost{"sluzby", "zakony"};      // law texts by number (page "Zákony")
+inline constexpr SettingKey LawPortalHost{"sluzby", "portal"};    // the public portal's law downloads
+inline constexpr SettingKey LawWebHost{"sluzby", "predpisy"};     // law texts on the web (administrative fees)
+inline constexpr SettingKey MapServiceHost{"sluzby", "mapy"};      // map links of the institutions' page
 }  // namespace setting
 
 inline constexpr std::string_view kDefaultServiceHost = "https://www.verdika.cz";
+inline constexpr std::string_view kDefaultLawTextHost = "https://www.verdika.cz";
 inline constexpr std::string_view kDefaultLawPortalHost = "https://portal.gov.cz";
+inline constexpr std::string_view kDefaultLawWebHost = "https://www.zakonyprolidi.cz";
 inline constexpr std::string_view kDefaultMapServiceHost = "https://maps.google.com";
 inline constexpr int kDefaultDaysAhead = 3;
 
@@ -69,7 +73,9 @@ public:
     // number counts as the default 3 (it is never pasted into SQL).
     int daysAhead() const;
     std::string serviceHost() const;
+    std::string lawTextHost() const;
     std::string lawPortalHost() const;
+    std::string lawWebHost() const;
     std::string mapServiceHost() const;
 
 private:

@@ -28,6 +28,7 @@ inline constexpr std::string_view kStampFile = "verdika.txt";
 inline constexpr std::string_view kRateTableFile = "uroky.vrd";
 inline constexpr std::string_view kRateTableBackup = "uroky.vrd.bak";
 inline constexpr std::string_view kSettingsFile = "nastaveni.ini";
+inline constexpr std::string_view kNewsFile = "verdika_novinky.txt";
 inline constexpr std::string_view kTasksDatabase = "lhuty.db";
 inline constexpr std::string_view kTasksSeed = "lhuty.sql";
 inline constexpr std::string_view kInstitutionsDatabase = "databaze.db";

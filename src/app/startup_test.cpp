@@ -235,5 +235,16 @@ TEST(Startup, AWriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
+TEST(Startup, ShippedNewsAreCopiedOnlyWhenTheUserHasNone) {
+    Install in;
+    writeBytes(in.paths.programDir / "verdika_novinky.txt", "shipped news");
+    prepareDataDirectory(in.paths);
+    EXPECT_EQ(readBytes(in.data("verdika_novinky.txt")), "shipped news");
+    writeBytes(in.data("verdika_novinky.txt"), "downloaded news");
+    writeBytes(in.paths.programDir / "verdika.txt", "2.0.0\n");
+    prepareDataDirectory(in.paths);
+    EXPECT_EQ(readBytes(in.data("verdika_novinky.txt")), "downloaded news");
+}
+
 }  // namespace
 }  // namespace verdika
