@@ -7,6 +7,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "common/text.h"
 #include "fees/fee_text.h"
 
 namespace verdika::cli {
@@ -171,20 +172,21 @@ std::string czechParseError(const CLI::ParseError& e) {
     return "Chybný argument: " + what;
 }
 
+// Every failure is one line on err: 2 for a bad argument, 1 for the rest.
 int runGuarded(const std::function<int()>& body, std::ostream& err) {
     try {
         return body();
     } catch (const UsageError& e) {
-        err << e.what() << "\n";
+        err << Jeden_Radek(e.what()) << "\n";
         return 2;
     } catch (const ConversionError& e) {
-        err << e.what() << "\n";
+        err << Jeden_Radek(e.what()) << "\n";
         return 2;
     } catch (const Error& e) {
-        err << e.what() << "\n";
+        err << Jeden_Radek(e.what()) << "\n";
         return 1;
     } catch (const std::exception& e) {
-        err << "Chyba: " << e.what() << "\n";
+        err << "Chyba: " << Jeden_Radek(e.what()) << "\n";
         return 1;
     }
 }
@@ -257,7 +259,8 @@ CommandRegistration::CommandRegistration(LegacyCommand c) {
 
 std::vector<std::string> subcommandNames() {
     std::vector<std::string> names;
-    for (const Entry* e : entriesInOrder()) names.push_back(e->about.name);
+    for (const Entry* e : entriesInOrder())
+        if (e->make) names.push_back(e->about.name);
     return names;
 }
 

@@ -143,7 +143,7 @@ struct Register {
     }
 };
 
-// The registered subcommands in the order of the list.
+// The subcommands written as Subcommand, in the order of the list.
 std::vector<std::string> subcommandNames();
 
 // ---- subcommands not yet written as a Subcommand ----
@@ -159,6 +159,8 @@ struct LegacyCommand {
     CommandFn run;
     int order = 100;
 };
+
+using Command = LegacyCommand;  // the old name
 
 struct CommandRegistration {
     explicit CommandRegistration(LegacyCommand c);
