@@ -286,11 +286,16 @@ double parseNumber(std::string_view text, std::string_view option) {
     try {
         return fees::parseGrouped(text);
     } catch (const ConversionError&) {
-        const std::string t(text);
-        if (t.find('.') != std::string::npos && t.find_first_not_of("+-0123456789.,") == std::string::npos)
-            throw UsageError(withOption("V čísle „" + t + "“ odděluje tečka jen tisíce; desetinnou část oddělte čárkou, např. " +
-                                            "100,5.",
+        std::string t(text);
+        if (t.find('.') != std::string::npos && t.find_first_not_of("+-0123456789., ") == std::string::npos) {
+            // With one dot and no comma the intended number is plain to see: suggest it.
+            std::string hint = "1.234,5";
+            if (std::count(t.begin(), t.end(), '.') == 1 && t.find(',') == std::string::npos)
+                hint = t.substr(0, t.find('.')) + "," + t.substr(t.find('.') + 1);
+            throw UsageError(withOption("V čísle „" + t + "“ odděluje tečka jen tisíce; desetinnou část oddělte čárkou (" +
+                                            hint + ").",
                                         option));
+        }
         throw UsageError(withOption("„" + t + "“ není platné číslo.", option));
     }
 }
@@ -332,6 +337,7 @@ CLI::Option* Options::texts(const std::string& name, std::vector<std::string>& t
     return app_.add_option(name, target, help)
         ->type_name(valueName)
         ->expected(1)
+        ->allow_extra_args(false)  // "--ukon A navic": navic is no second act
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
 
@@ -391,9 +397,10 @@ CLI::Option* Options::choice(const std::string& name, std::optional<std::string>
                              const std::string& help, const std::vector<std::pair<std::string, std::string>>& values) {
     std::string text = help;
     std::string known;
-    for (const auto& [v, meaning] : values) {
+    for (size_t i = 0; i < values.size(); ++i) {
+        const auto& [v, meaning] = values[i];
         text += "\n  " + v + (meaning.empty() ? "" : " – " + meaning);
-        known += (known.empty() ? "" : ", ") + v;
+        known += (i == 0 ? "" : i + 1 == values.size() ? " nebo " : ", ") + v;
     }
     return app_
         .add_option_function<std::string>(
@@ -404,7 +411,7 @@ CLI::Option* Options::choice(const std::string& name, std::optional<std::string>
                         target = v;
                         return;
                     }
-                throw UsageError("Hodnotu „" + v + "“ " + name + " nezná; zadejte " + known + ".");
+                throw UsageError(name + " nemá hodnotu „" + v + "“; zadejte " + known + ".");
             },
             text)
         ->type_name(valueName);
