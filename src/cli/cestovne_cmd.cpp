@@ -24,12 +24,12 @@ class Cestovne final : public Subcommand {
     bool roundTrip = false, vat = false, json = false;
 
     void define(Options& o) override {
-        o.date("--datum", date, "den cesty (určuje sazby)")->required();
-        o.number("--km", distance, "KM", "vzdálenost v km (tam, s --tam-i-zpet se zdvojí)")->required();
+        o.date("--datum", date, "den cesty (určuje sazby)").required();
+        o.number("--km", distance, "KM", "vzdálenost v km (tam, s --tam-i-zpet se zdvojí)").required();
         o.flag("--tam-i-zpet", roundTrip, "cesta tam i zpět: zdvojí km a půlhodiny");
         o.integer("--pulhodin", halfHours, "N", "započaté půlhodiny promeškaného času (tam)", 0, 1000000);
-        o.number("--spotreba", consumption, "L", "spotřeba vozidla v l/100 km (z technického průkazu)")->required();
-        o.integer("--palivo", fuel, "0-3", fuelList(), 0, travel::kFuelKinds - 1)->required();
+        o.number("--spotreba", consumption, "L", "spotřeba vozidla v l/100 km (z technického průkazu)").required();
+        o.integer("--palivo", fuel, "0-3", fuelList(), 0, travel::kFuelKinds - 1).required();
         o.amount("--vlastni-cena", ownPrice, "vlastní cena paliva v Kč za litr (místo vyhláškové)");
         o.amount("--parkovne", parking, "parkovné v Kč");
         o.amount("--ubytovne", accommodation, "ubytování v Kč");

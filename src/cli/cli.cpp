@@ -5,6 +5,8 @@
 #include <ostream>
 #include <sstream>
 
+#include <CLI/CLI.hpp>
+
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/text.h"
@@ -18,7 +20,7 @@ struct Entry {
     About about;
     SubcommandFactory make;  // empty for an old-style command
     CommandFn legacy;
-    std::string usage;       // old-style commands only
+    std::string usage;  // old-style commands only
 };
 
 std::map<std::string, Entry>& registry() {
@@ -318,83 +320,84 @@ void printJson(std::ostream& out, const Json& j) {
 
 // ---- options ----
 
-CLI::Option* Options::flag(const std::string& name, bool& target, const std::string& help) {
-    return app_.add_flag(name, target, help);
+Opt Opt::required() const {
+    o_->required();
+    return *this;
 }
 
-CLI::Option* Options::json(bool& target) {
+Opt Opt::excludes(Opt other) const {
+    o_->excludes(other.o_);
+    return *this;
+}
+
+Opt Options::flag(const std::string& name, bool& target, const std::string& help) {
+    return Opt(app_.add_flag(name, target, help));
+}
+
+Opt Options::json(bool& target) {
     return flag("--json", target, "výstup jako JSON (částky čísla na haléře, data „d.m.rrrr“)");
 }
 
-CLI::Option* Options::text(const std::string& name, std::optional<std::string>& target, const std::string& valueName,
-                           const std::string& help) {
-    return app_.add_option_function<std::string>(name, [&target](const std::string& v) { target = v; }, help)
-        ->type_name(valueName);
+namespace {
+
+// A value option whose text the function converts (and may refuse with a UsageError).
+CLI::Option* valueOption(CLI::App& app, const std::string& name, const std::string& valueName,
+                         const std::string& help, std::function<void(const std::string&)> read) {
+    return app.add_option_function<std::string>(name, std::move(read), help)->type_name(valueName);
 }
 
-CLI::Option* Options::texts(const std::string& name, std::vector<std::string>& target, const std::string& valueName,
-                            const std::string& help) {
-    return app_.add_option(name, target, help)
-        ->type_name(valueName)
-        ->expected(1)
-        ->allow_extra_args(false)  // "--ukon A navic": navic is no second act
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}  // namespace
+
+Opt Options::text(const std::string& name, std::optional<std::string>& target, const std::string& valueName,
+                  const std::string& help) {
+    return Opt(valueOption(app_, name, valueName, help, [&target](const std::string& v) { target = v; }));
 }
 
-CLI::Option* Options::amount(const std::string& name, std::optional<double>& target, const std::string& help,
-                             Sign sign) {
+Opt Options::texts(const std::string& name, std::vector<std::string>& target, const std::string& valueName,
+                   const std::string& help) {
+    CLI::Option* o = app_.add_option(name, target, help);
+    o->type_name(valueName)->expected(1)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    o->allow_extra_args(false);  // "--ukon A navic": navic is no second act
+    return Opt(o);
+}
+
+Opt Options::amount(const std::string& name, std::optional<double>& target, const std::string& help, Sign sign) {
     return number(name, target, "ČÁSTKA", help, sign);
 }
 
-CLI::Option* Options::number(const std::string& name, std::optional<double>& target, const std::string& valueName,
-                             const std::string& help, Sign sign) {
-    return app_
-        .add_option_function<std::string>(
-            name,
-            [&target, name, sign](const std::string& v) {
-                const double x = parseNumber(v, name);
-                if (sign == Sign::NonNegative && x < 0)
-                    throw UsageError("Hodnota " + name + " nesmí být záporná (zadáno " + v + ").");
-                target = x;
-            },
-            help)
-        ->type_name(valueName);
+Opt Options::number(const std::string& name, std::optional<double>& target, const std::string& valueName,
+                    const std::string& help, Sign sign) {
+    return Opt(valueOption(app_, name, valueName, help, [&target, name, sign](const std::string& v) {
+        const double x = parseNumber(v, name);
+        if (sign == Sign::NonNegative && x < 0)
+            throw UsageError("Hodnota " + name + " nesmí být záporná (zadáno " + v + ").");
+        target = x;
+    }));
 }
 
-CLI::Option* Options::integer(const std::string& name, std::optional<std::int64_t>& target,
-                              const std::string& valueName, const std::string& help, std::int64_t min,
-                              std::int64_t max) {
-    return app_
-        .add_option_function<std::string>(
-            name,
-            [&target, name, min, max](const std::string& v) {
-                const auto x = tryParseInteger(v);
-                if (!x || *x < min || *x > max)
-                    throw UsageError(name + " je celé číslo od " + std::to_string(min) + " do " + std::to_string(max) +
-                                     ", ne „" + v + "“.");
-                target = *x;
-            },
-            help)
-        ->type_name(valueName);
+Opt Options::integer(const std::string& name, std::optional<std::int64_t>& target, const std::string& valueName,
+                     const std::string& help, std::int64_t min, std::int64_t max) {
+    return Opt(valueOption(app_, name, valueName, help, [&target, name, min, max](const std::string& v) {
+        const auto x = tryParseInteger(v);
+        if (!x || *x < min || *x > max)
+            throw UsageError(name + " je celé číslo od " + std::to_string(min) + " do " + std::to_string(max) +
+                             ", ne „" + v + "“.");
+        target = *x;
+    }));
 }
 
-CLI::Option* Options::date(const std::string& name, std::optional<Date>& target, const std::string& help) {
-    return app_
-        .add_option_function<std::string>(
-            name,
-            [&target, name](const std::string& v) {
-                try {
-                    target = parseDate(v);
-                } catch (const ConversionError& e) {
-                    throw UsageError(withOption(e.what(), name));
-                }
-            },
-            help)
-        ->type_name("DATUM");
+Opt Options::date(const std::string& name, std::optional<Date>& target, const std::string& help) {
+    return Opt(valueOption(app_, name, "DATUM", help, [&target, name](const std::string& v) {
+        try {
+            target = parseDate(v);
+        } catch (const ConversionError& e) {
+            throw UsageError(withOption(e.what(), name));
+        }
+    }));
 }
 
-CLI::Option* Options::choice(const std::string& name, std::optional<std::string>& target, const std::string& valueName,
-                             const std::string& help, const std::vector<std::pair<std::string, std::string>>& values) {
+Opt Options::choice(const std::string& name, std::optional<std::string>& target, const std::string& valueName,
+                    const std::string& help, const std::vector<std::pair<std::string, std::string>>& values) {
     std::string text = help;
     std::string known;
     for (size_t i = 0; i < values.size(); ++i) {
@@ -402,24 +405,21 @@ CLI::Option* Options::choice(const std::string& name, std::optional<std::string>
         text += "\n  " + v + (meaning.empty() ? "" : " – " + meaning);
         known += (i == 0 ? "" : i + 1 == values.size() ? " nebo " : ", ") + v;
     }
-    return app_
-        .add_option_function<std::string>(
-            name,
-            [&target, name, values, known](const std::string& v) {
-                for (const auto& value : values)
-                    if (value.first == v) {
-                        target = v;
-                        return;
-                    }
-                throw UsageError(name + " nemá hodnotu „" + v + "“; zadejte " + known + ".");
-            },
-            text)
-        ->type_name(valueName);
+    return Opt(valueOption(app_, name, valueName, text, [&target, name, values, known](const std::string& v) {
+        for (const auto& value : values)
+            if (value.first == v) {
+                target = v;
+                return;
+            }
+        throw UsageError(name + " nemá hodnotu „" + v + "“; zadejte " + known + ".");
+    }));
 }
 
-CLI::Option* Options::positionals(const std::string& name, std::vector<std::string>& target, const std::string& label,
-                                  const std::string& help) {
-    return app_.add_option(name, target, help)->type_name(label)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+Opt Options::positionals(const std::string& name, std::vector<std::string>& target, const std::string& label,
+                         const std::string& help) {
+    CLI::Option* o = app_.add_option(name, target, help);
+    o->type_name(label)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    return Opt(o);
 }
 
 // ---- old-style arguments ----

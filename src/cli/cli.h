@@ -7,7 +7,7 @@
 //       std::int64_t year = 0;
 //       bool json = false;
 //       void define(Options& o) override {
-//           o.integer("--rok", year, "ROK", "rok 2000 až 9999", 2000, 9999)->required();
+//           o.integer("--rok", year, "ROK", "rok 2000 až 9999", 2000, 9999).required();
 //           o.json(json);
 //       }
 //       int run(Context& c) override { ... }
@@ -26,11 +26,16 @@
 #include <utility>
 #include <vector>
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include "app/paths.h"
 #include "common/dates.h"
+
+// CLI11 parses, but only cli.cpp sees it: its header costs seconds per file.
+namespace CLI {
+class App;
+class Option;
+}  // namespace CLI
 
 namespace verdika::cli {
 
@@ -77,6 +82,17 @@ void printJson(std::ostream& out, const Json& j);
 // Whether an amount may be negative.
 enum class Sign { NonNegative, Any };
 
+// A declared option, to mark it required or exclusive with another.
+class Opt {
+public:
+    explicit Opt(CLI::Option* o) : o_(o) {}
+    Opt required() const;
+    Opt excludes(Opt other) const;  // either one, never both (in both directions)
+
+private:
+    CLI::Option* o_;
+};
+
 // The option builder a subcommand gets in define(). Every value option
 // names its value (ČÁSTKA, DATUM, …) and says in its help what it takes;
 // a bad value is a one-line Czech UsageError naming the option.
@@ -84,32 +100,30 @@ class Options {
 public:
     explicit Options(CLI::App& app) : app_(app) {}
 
-    CLI::Option* flag(const std::string& name, bool& target, const std::string& help);
-    CLI::Option* json(bool& target);  // --json: the same help everywhere
+    Opt flag(const std::string& name, bool& target, const std::string& help);
+    Opt json(bool& target);  // --json: the same help everywhere
 
-    CLI::Option* text(const std::string& name, std::optional<std::string>& target, const std::string& valueName,
-                      const std::string& help);
-    CLI::Option* texts(const std::string& name, std::vector<std::string>& target, const std::string& valueName,
-                       const std::string& help);  // repeatable, in the order given
+    Opt text(const std::string& name, std::optional<std::string>& target, const std::string& valueName,
+             const std::string& help);
+    Opt texts(const std::string& name, std::vector<std::string>& target, const std::string& valueName,
+              const std::string& help);  // repeatable, in the order given
 
-    CLI::Option* amount(const std::string& name, std::optional<double>& target, const std::string& help,
-                        Sign sign = Sign::NonNegative);  // Kč
-    CLI::Option* number(const std::string& name, std::optional<double>& target, const std::string& valueName,
-                        const std::string& help, Sign sign = Sign::NonNegative);
-    CLI::Option* integer(const std::string& name, std::optional<std::int64_t>& target, const std::string& valueName,
-                         const std::string& help, std::int64_t min, std::int64_t max);
-    CLI::Option* date(const std::string& name, std::optional<Date>& target, const std::string& help);
+    Opt amount(const std::string& name, std::optional<double>& target, const std::string& help,
+               Sign sign = Sign::NonNegative);  // Kč
+    Opt number(const std::string& name, std::optional<double>& target, const std::string& valueName,
+               const std::string& help, Sign sign = Sign::NonNegative);
+    Opt integer(const std::string& name, std::optional<std::int64_t>& target, const std::string& valueName,
+                const std::string& help, std::int64_t min, std::int64_t max);
+    Opt date(const std::string& name, std::optional<Date>& target, const std::string& help);
 
     // One of a few named values: the help lists "value – meaning" per line.
-    CLI::Option* choice(const std::string& name, std::optional<std::string>& target, const std::string& valueName,
-                        const std::string& help, const std::vector<std::pair<std::string, std::string>>& values);
+    Opt choice(const std::string& name, std::optional<std::string>& target, const std::string& valueName,
+               const std::string& help, const std::vector<std::pair<std::string, std::string>>& values);
 
     // Positional arguments, collected in order; the subcommand checks their
     // count. The label ("D1 D2") stands for them in the usage and the help.
-    CLI::Option* positionals(const std::string& name, std::vector<std::string>& target, const std::string& label,
-                             const std::string& help);
-
-    CLI::App& app() { return app_; }
+    Opt positionals(const std::string& name, std::vector<std::string>& target, const std::string& label,
+                    const std::string& help);
 
 private:
     CLI::App& app_;

@@ -14,12 +14,12 @@ class Zadostiucineni final : public Subcommand {
     bool json = false;
 
     void define(Options& o) override {
-        o.date("--od", from, "začátek řízení")->required();
-        o.date("--do", to, "konec řízení (nejdříve den začátku)")->required();
+        o.date("--od", from, "začátek řízení").required();
+        o.date("--do", to, "konec řízení (nejdříve den začátku)").required();
         o.amount("--zaklad", base, "roční základ zadostiučinění (výchozí 15.000)");
-        auto* up = o.number("--zvysit", increase, "P", "zvýšení výsledku o P %");
-        auto* down = o.number("--snizit", decrease, "P", "snížení výsledku o P % (nejvýše 100)");
-        up->excludes(down);
+        auto up = o.number("--zvysit", increase, "P", "zvýšení výsledku o P %");
+        auto down = o.number("--snizit", decrease, "P", "snížení výsledku o P % (nejvýše 100)");
+        up.excludes(down);
         o.json(json);
     }
 

@@ -39,8 +39,8 @@ class Lhuta final : public Subcommand {
     bool json = false;
 
     void define(Options& o) override {
-        o.date("--od", start, "den, kdy nastala skutečnost určující počátek lhůty")->required();
-        o.integer("--pocet", count, "N", "délka lhůty ve dnech, měsících nebo rocích", 0, 100000000)->required();
+        o.date("--od", start, "den, kdy nastala skutečnost určující počátek lhůty").required();
+        o.integer("--pocet", count, "N", "délka lhůty ve dnech, měsících nebo rocích", 0, 100000000).required();
         o.choice("--typ", unit, "TYP", "jednotka délky (výchozí dny):",
                  {{"dny", "lhůta ve dnech"}, {"mesice", "lhůta v měsících"}, {"roky", "lhůta v rocích"}});
         o.text("--staveni", suspension, "OD:DO", "lhůta neběžela od OD do DO (oba dny včetně), např. 10.5.2012:20.5.2012");
@@ -88,7 +88,7 @@ class Odpor final : public Subcommand {
     bool json = false;
 
     void define(Options& o) override {
-        o.date("--ulozeno", deposited, "den, kdy byla zásilka uložena na poště")->required();
+        o.date("--ulozeno", deposited, "den, kdy byla zásilka uložena na poště").required();
         o.choice("--lhuta", days, "DNY", "lhůta po doručení (výchozí 15):",
                  {{"15", "odpor proti platebnímu rozkazu, odvolání"}, {"8", "osmidenní lhůta"}, {"3", "třídenní lhůta"}});
         o.json(json);
@@ -115,7 +115,7 @@ class Svatky final : public Subcommand {
                   "rok " + std::to_string(kFirstHolidayActYear) + " až " + std::to_string(kLastCalendarYear) +
                       " (svátky podle zákona č. 245/2000 Sb.)",
                   kFirstHolidayActYear, kLastCalendarYear)
-            ->required();
+            .required();
         o.json(json);
     }
 

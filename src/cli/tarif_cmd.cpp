@@ -91,17 +91,16 @@ class Tarif final : public Subcommand {
                 "bez --ukon jeden úkon s dnešním datem");
         o.integer("--osob", persons, "N", "počet zastupovaných osob (§ 12 odst. 4), 0 až 100; výchozí 1", 0, 100);
         o.flag("--dph", vat, "advokát je plátce DPH");
-        auto* h = o.flag("--polovina", halve, "snížení odměny na polovinu (§ 12 odst. 2)");
-        auto* t = o.flag("--trojnasobek", triple, "zvýšení až na trojnásobek (§ 12 odst. 1)");
-        h->excludes(t);
+        auto h = o.flag("--polovina", halve, "snížení odměny na polovinu (§ 12 odst. 2)");
+        auto t = o.flag("--trojnasobek", triple, "zvýšení až na trojnásobek (§ 12 odst. 1)");
+        h.excludes(t);
         o.number("--procento", percent, "P", "úprava odměny o P % (záporné snižuje, nejvýše o 100)", Sign::Any);
-        std::vector<CLI::Option*> special{o.flag("--ex-offo", exOffo, "obhájce ex offo (§ 12a)"),
-                                          o.flag("--12a", appointed, "ustanovený zástupce (§ 12a)"),
-                                          o.flag("--12c", guardian, "opatrovník dítěte (§ 12c)"),
-                                          o.flag("--14b", par14b, "řízení o náhradě podle § 14b")};
-        for (auto* a : special)
-            for (auto* b : special)
-                if (a != b) a->excludes(b);
+        const Opt special[] = {o.flag("--ex-offo", exOffo, "obhájce ex offo (§ 12a)"),
+                               o.flag("--12a", appointed, "ustanovený zástupce (§ 12a)"),
+                               o.flag("--12c", guardian, "opatrovník dítěte (§ 12c)"),
+                               o.flag("--14b", par14b, "řízení o náhradě podle § 14b")};
+        for (size_t i = 0; i < std::size(special); ++i)
+            for (size_t j = i + 1; j < std::size(special); ++j) special[i].excludes(special[j]);
         o.text("--sestava", savedFile, "SOUBOR.vrd",
                "uložená sestava výpočtu; přepínače zadané k ní její údaje mění");
         o.json(json);

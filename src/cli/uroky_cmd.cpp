@@ -81,12 +81,12 @@ class Uroky final : public Subcommand {
         o.texts("--skupina", groups, "S", "označení skupiny jistiny (výchozí A, B, C, …); zadává se u každé jistiny");
         o.texts("--uhrada", payments, "DATUM:ČÁSTKA[:SKUPINA]",
                 "částečná úhrada; bez skupiny jde na jistinu s nejdřívější splatností");
-        auto* a = o.number("--rocni", annual, "P", "vlastní roční úroková sazba v % místo zákonné");
-        auto* d = o.number("--denni", daily, "P", "vlastní denní úroková sazba v %");
-        auto* f = o.flag("--poplatek", fee, "poplatek z prodlení (0,25 % denně) místo úroku");
-        a->excludes(d);
-        a->excludes(f);
-        d->excludes(f);
+        auto a = o.number("--rocni", annual, "P", "vlastní roční úroková sazba v % místo zákonné");
+        auto d = o.number("--denni", daily, "P", "vlastní denní úroková sazba v %");
+        auto f = o.flag("--poplatek", fee, "poplatek z prodlení (0,25 % denně) místo úroku");
+        a.excludes(d);
+        a.excludes(f);
+        d.excludes(f);
         o.number("--delka-roku", yearLength, "DNŮ", "délka roku pro roční sazbu (výchozí 365)");
         o.flag("--jistina-nejdriv", principalFirst, "úhrada jde nejdřív na jistinu, pak na úrok");
         o.text("--sestava", reportFile, "SOUBOR.urk", "případ uložený programem (místo --jistina a --uhrada)");
