@@ -48,6 +48,34 @@ struct ItemOptions {
     }
 };
 
+// The notary's and the executor's fee, printed the same way; each adds its own lines.
+struct ItemFee {
+    int item = 0;
+    std::string name;
+    bool fromValue = false;  // the fee follows from the tariff value
+    double value = 0;
+    double fee = 0;
+    std::string note;
+
+    void print(Context& c, bool json, const Json& extra, const std::vector<std::string>& extraLines) const {
+        if (json) {
+            Json j{{"polozka", item}, {"nazev", name}, {"pevna_odmena", !fromValue}};
+            if (fromValue) j["tarifni_hodnota"] = money(value);
+            for (const auto& [k, v] : extra.items()) j[k] = v;
+            j["odmena"] = money(fee);
+            j["odmena_text"] = Format_Castky(fee);
+            j["poznamka"] = note;
+            printJson(c.out, j);
+            return;
+        }
+        c.out << item << ": " << name << "\n";
+        if (fromValue) c.out << "Tarifní hodnota: " << Format_Castky(value) << "\n";
+        for (const auto& l : extraLines) c.out << l << "\n";
+        c.out << "Odměna: " << Format_Castky(fee) << "\n";
+        if (!note.empty()) c.out << "Poznámka k výpočtu: " << note << "\n";
+    }
+};
+
 // ---- poplatek ----
 
 class Poplatek final : public Subcommand {
@@ -106,20 +134,8 @@ class Notar final : public Subcommand {
         const int item = checkedItem(items.item, names.size());
         const double v = value.value_or(0);
         const auto r = fees::notaryFee(shippedTable(c, fees::kNotaryTable), item, v);
-        const std::string& name = names[static_cast<size_t>(item - 1)];
-        if (items.json) {
-            Json j{{"polozka", item}, {"nazev", name}, {"pevna_odmena", !r.tariffEnabled}};
-            if (r.tariffEnabled) j["tarifni_hodnota"] = money(v);
-            j["odmena"] = money(r.fee);
-            j["odmena_text"] = Format_Castky(r.fee);
-            j["poznamka"] = r.note;
-            printJson(c.out, j);
-            return 0;
-        }
-        c.out << item << ": " << name << "\n";
-        if (r.tariffEnabled) c.out << "Tarifní hodnota: " << Format_Castky(v) << "\n";
-        c.out << "Odměna: " << Format_Castky(r.fee) << "\n";
-        if (!r.note.empty()) c.out << "Poznámka k výpočtu: " << r.note << "\n";
+        const ItemFee shown{item, names[static_cast<size_t>(item - 1)], r.tariffEnabled, v, r.fee, r.note};
+        shown.print(c, items.json, Json::object(), {});
         return 0;
     }
 };
@@ -148,27 +164,15 @@ class Exekutor final : public Subcommand {
             throw UsageError("Položka " + std::to_string(item) + " nemá zálohu (--zaloha).");
         if (voluntary && !r.voluntaryEnabled)
             throw UsageError("U položky " + std::to_string(item) + " se odměna při splnění po výzvě nesnižuje (--splni).");
-        const std::string& name = names[static_cast<size_t>(item - 1)];
-        if (items.json) {
-            Json j{{"polozka", item}, {"nazev", name}, {"pevna_odmena", !r.tariffEnabled}};
-            if (r.tariffEnabled) {
-                j["tarifni_hodnota"] = money(v);
-                j["zaklad"] = money(fees::executorBase(v));
-            }
-            j["zaloha"] = advance;
-            j["splni"] = voluntary;
-            j["odmena"] = money(r.fee);
-            j["odmena_text"] = Format_Castky(r.fee);
-            j["poznamka"] = r.note;
-            printJson(c.out, j);
-            return 0;
-        }
-        c.out << item << ": " << name << "\n";
-        if (r.tariffEnabled) c.out << "Tarifní hodnota: " << Format_Castky(v) << "\n";
-        if (voluntary) c.out << "Povinný splní po výzvě (snížená odměna)\n";
-        if (advance) c.out << "Záloha\n";
-        c.out << "Odměna: " << Format_Castky(r.fee) << "\n";
-        if (!r.note.empty()) c.out << "Poznámka k výpočtu: " << r.note << "\n";
+        Json extra = Json::object();
+        if (r.tariffEnabled) extra["zaklad"] = money(fees::executorBase(v));
+        extra["zaloha"] = advance;
+        extra["splni"] = voluntary;
+        std::vector<std::string> lines;
+        if (voluntary) lines.push_back("Povinný splní po výzvě (snížená odměna)");
+        if (advance) lines.push_back("Záloha");
+        const ItemFee shown{item, names[static_cast<size_t>(item - 1)], r.tariffEnabled, v, r.fee, r.note};
+        shown.print(c, items.json, extra, lines);
         return 0;
     }
 };
