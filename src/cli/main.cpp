@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     }
     cli::Context ctx{args, resolvePaths(portable ? std::vector<std::string>{"portable"} : std::vector<std::string>{}),
                      std::cout, std::cerr};
+    if (!ctx.paths.notice.empty()) std::cerr << ctx.paths.notice << "\n";
     try {
         return it->second.run(ctx);
     } catch (const cli::UsageError& e) {
