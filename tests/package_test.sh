@@ -42,6 +42,15 @@ while IFS= read -r -d '' f; do
   cmp -s "$share/verdika/$rel" "$build/bin/$rel" || fail "share/verdika/$rel differs from the build's copy or is missing"
 done < <(find "$src/data" -type f -print0)
 cmp -s "$share/verdika/verdika.txt" "$build/bin/verdika.txt" || fail "the release stamp differs from the build's"
+# Whatever else the build puts beside the executables (a generated workbook, say) must ship
+# too; what a portable run in this tree leaves there (settings, databases) is not looked at.
+while IFS= read -r -d '' f; do
+  name=${f##*/}
+  case "$name" in nastaveni.ini | *.db | *.db-journal | *.tmp*) continue ;; esac
+  [ -x "$f" ] && continue
+  cmp -s "$share/verdika/$name" "$f" ||
+    fail "the build puts $name beside the executables but the package lacks it (write it into VERDIKA_SHARE_DIR)"
+done < <(find "$build/bin" -maxdepth 1 -type f -print0)
 find "$share/verdika" -name '*.md' | grep -q . && fail "developer notes were packaged"
 
 # The man page documents the subcommands from their own help.

@@ -48,6 +48,10 @@ std::string hostOrDefault(std::string value, std::string_view def) {
 
 std::string Settings::serviceHost() const { return hostOrDefault(getString(setting::ServiceHost), kDefaultServiceHost); }
 
+std::string Settings::mapServiceHost() const {
+    return hostOrDefault(getString(setting::MapServiceHost), kDefaultMapServiceHost);
+}
+
 std::string Settings::lawPortalHost() const {
     return hostOrDefault(getString(setting::LawPortalHost), kDefaultLawPortalHost);
 }

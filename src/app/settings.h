@@ -40,10 +40,12 @@ inline constexpr SettingKey CourtPrintFormat{"soud", "format"};             // d
 // them at a local server).
 inline constexpr SettingKey ServiceHost{"sluzby", "verdika"};
 inline constexpr SettingKey LawPortalHost{"sluzby", "zakony"};
+inline constexpr SettingKey MapServiceHost{"sluzby", "mapy"};  // map links of the institutions' page
 }  // namespace setting
 
 inline constexpr std::string_view kDefaultServiceHost = "https://www.verdika.cz";
 inline constexpr std::string_view kDefaultLawPortalHost = "https://portal.gov.cz";
+inline constexpr std::string_view kDefaultMapServiceHost = "https://maps.google.com";
 inline constexpr int kDefaultDaysAhead = 3;
 
 class Settings {
@@ -68,6 +70,7 @@ public:
     int daysAhead() const;
     std::string serviceHost() const;
     std::string lawPortalHost() const;
+    std::string mapServiceHost() const;
 
 private:
     std::filesystem::path file_;
