@@ -98,8 +98,9 @@ for db in lhuty.db databaze.db; do [ -s "$gui_data/$db" ] || fail "verdika did n
 # An installed program refuses "portable" in one line and keeps the program directory clean.
 before=$(find "$share/verdika" | sort)
 out=$(VERDIKA_DATA_DIR="$work/portable-data" "$cli" --portable paths 2>"$work/portable.err")
-grep -q 'portable' "$work/portable.err" && [ "$(wc -l <"$work/portable.err")" -eq 1 ] ||
-  fail "verdika-cli --portable in an installed program did not say why it is refused"
+if ! grep -q 'portable' "$work/portable.err" || [ "$(wc -l <"$work/portable.err")" -ne 1 ]; then
+  fail "verdika-cli --portable in an installed program did not say in one line why it is refused"
+fi
 [[ $out == *"data: $work/portable-data"* ]] || fail "verdika-cli --portable did not keep the usual data directory: $out"
 VERDIKA_DATA_DIR="$work/portable-data" timeout 120 "$root/usr/bin/verdika" portable --exit-after-start \
   2>"$work/portable-gui.err" || fail "installed verdika portable did not start"
