@@ -20,6 +20,7 @@
 #include "calculators/calculator_page.h"
 #include "calculators/compensation_page.h"
 #include "calculators/settlement_page.h"
+#include "calculators/wage_deduction_page.h"
 #include "common/ui/action.h"
 #include "common/ui/find_dialog.h"
 #include "common/ui/messages.h"
@@ -39,7 +40,6 @@
 #include "reference/institutions_page.h"
 #include "reference/laws_page.h"
 #include "reference/regulation_window.h"
-#include "reference/wage_deduction_page.h"
 #include "tariff/tariff_page.h"
 #include "travel/travel_page.h"
 
