@@ -14,5 +14,6 @@ int main(int argc, char** argv) {
         args.erase(args.begin());
     }
     const auto paths = verdika::resolvePaths(portable ? std::vector<std::string>{"portable"} : std::vector<std::string>{});
+    if (!paths.notice.empty()) std::cerr << paths.notice << "\n";
     return verdika::cli::run(args, paths, std::cout, std::cerr);
 }
