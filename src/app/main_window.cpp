@@ -203,7 +203,7 @@ void MainWindow::startReleaseCheck() {
     // older copy must not hide a newer release.
     const QString localStamp = qpath(data_.programFile("verdika.txt"));
     StartupVersionCheck::start(qs(updates::releaseStampUrl(data_.settings().serviceHost())), localStamp,
-                               options_.releaseCheckTimeoutMs, [this] { about_->offerNewRelease(); }, this);
+                               options_.releaseCheckTimeoutMs, [this] { aboutWindow()->offerNewRelease(); }, this);
 }
 
 int MainWindow::visibleIndexOf(int pageIndex) const {

@@ -286,7 +286,7 @@ int run(const std::vector<std::string>& args, const AppPaths& paths, std::ostrea
 double parseNumber(std::string_view text, std::string_view option) {
     if (text.find_first_not_of(" \t") == std::string_view::npos) throw UsageError(withOption("Chybí číslo.", option));
     try {
-        return fees::parseGrouped(text);
+        return parseGrouped(text);
     } catch (const ConversionError&) {
         std::string t(text);
         if (t.find('.') != std::string::npos && t.find_first_not_of("+-0123456789., ") == std::string::npos) {
@@ -307,7 +307,7 @@ Json money(double amount) {
     // Read back what the program shows, so the JSON never disagrees with the text by a haler.
     std::string shown = Format_Castky(amount);
     shown.resize(shown.size() - std::string_view(" Kč").size());
-    return fees::parseGrouped(shown);
+    return parseGrouped(shown);
 }
 
 Json jsonDate(Date d) { return formatDate(d); }
