@@ -6,7 +6,6 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
-#include "fees/fee_text.h"
 #include "fuzz_support.h"
 
 using namespace verdika;
@@ -45,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     tryParseInteger(text);
     try {
-        fees::parseGrouped(text);
+        parseGrouped(text);
     } catch (const ConversionError&) {
     }
     // Every bit pattern of a double, not only those a text reaches.
@@ -55,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (std::isfinite(v)) {
             plainRoundTrip(v);
             amountRoundTrip(v);
-            fees::formatGrouped(v, 2);
+            formatGrouped(v, 2);
         } else {
             Format_Cislo(v);
             Format_Castky(v);

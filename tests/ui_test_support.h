@@ -41,6 +41,19 @@ public:
     bool anyContains(const QString& text) const;
 };
 
+// The one way UI tests reach a control by name. Pages are made when first
+// shown, so a control not found among the pages made so far is looked for in
+// the others, made one by one in tab order, as a user would open them.
+template <typename T>
+T* findControl(ui::MainWindow& window, const QString& name) {
+    if (T* found = window.findChild<T*>(name)) return found;
+    for (int i = 0; i < ui::kPageCount; ++i) {
+        if (window.isPageBuilt(i) || !window.page(i)) continue;
+        if (T* found = window.findChild<T*>(name)) return found;
+    }
+    return nullptr;
+}
+
 // A fresh data directory with the build's shipped files as the program
 // directory, and the main window on it (no start-up messages or network).
 struct AppFixture {
@@ -55,9 +68,15 @@ struct AppFixture {
     std::unique_ptr<DataModule> data;
     std::unique_ptr<ui::MainWindow> window;
 
+    // A control of the main window by name (see findControl).
     template <typename T>
     T* find(const QString& name) const {
-        return window->findChild<T*>(name);
+        return findControl<T>(*window, name);
+    }
+    // A page, made now if it has not been shown yet.
+    template <typename P>
+    P* page(int pageIndex) const {
+        return window->pageAs<P>(pageIndex);
     }
 };
 

@@ -3,8 +3,10 @@
 // --page N opens on page N of the tab control (0-based), for screenshots.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -14,6 +16,7 @@
 #include "app/main_window.h"
 #include "app/ui/startup_problems.h"
 #include "common/errors.h"
+#include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/translations.h"
 
@@ -35,12 +38,17 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Verdika"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verdika"));
     QApplication::setApplicationVersion(QStringLiteral(VERDIKA_VERSION));
+    // The desktop entry and the icon share this name; Wayland shells match windows to the entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.verdika.Verdika"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/cz.verdika.Verdika.png")));
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     verdika::ui::installQtTranslations(app);
 
     std::unique_ptr<verdika::DataModule> data;
     try {
-        data = std::make_unique<verdika::DataModule>(verdika::resolvePaths(args));
+        auto paths = verdika::resolvePaths(args);
+        if (!paths.notice.empty()) std::fprintf(stderr, "%s\n", paths.notice.c_str());
+        data = std::make_unique<verdika::DataModule>(std::move(paths));
     } catch (const verdika::Error& e) {
         if (exitAfterStart) std::fprintf(stderr, "%s\n", e.what());
         else QMessageBox::critical(nullptr, QStringLiteral("Verdika"),
@@ -60,6 +68,9 @@ int main(int argc, char* argv[]) {
     // in boxes that would stop the start (or --exit-after-start) on a person.
     auto started = verdika::ui::startMainWindow(*data, options, startPage, exitAfterStart);
     if (exitAfterStart) return verdika::ui::printStartupProblems(started.problems);
-    verdika::ui::showStartupProblemsLater(*started.window, started.problems);
+    verdika::ui::MainWindow& window = *started.window;
+    if (const auto& notice = data->paths().notice; !notice.empty())
+        QTimer::singleShot(0, &window, [&window, notice] { verdika::ui::showMessage(&window, verdika::ui::qs(notice)); });
+    verdika::ui::showStartupProblemsLater(window, started.problems);
     return QApplication::exec();
 }

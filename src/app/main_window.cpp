@@ -53,6 +53,46 @@ MainWindow::MainWindow(DataModule& data, MainWindowOptions options, QWidget* par
 
 MainWindow::~MainWindow() = default;
 
+namespace {
+
+template <typename P>
+QWidget* make(PageHost& host) {
+    return new P(host);
+}
+
+// The tabs in order: the name of the tab's page, its caption, and how the
+// page is made the first time it is needed (nullptr: never shown, no page).
+struct PageSpec {
+    const char* name;
+    const char* caption;
+    QWidget* (*make)(PageHost&);
+};
+
+const std::array<PageSpec, kPageCount> kPageSpecs = {{
+    {"TabSheet1", "Náklady řízení - zrušeno", make<CostsPage>},
+    {"TabSheet2", "Advokátní tarif", make<TariffPage>},
+    {"TabSheet4", "Cestovné", make<TravelPage>},
+    {"TabSheet3", "Soudní poplatky", make<CourtFeePage>},
+    {"TabSheet28", "Správní poplatky", make<AdminFeesPage>},
+    {"TabSheet19", "Odměna notáře", make<NotaryPage>},
+    {"TabSheet20", "Odměna exekutora", make<ExecutorPage>},
+    {"TabSheet7", "Notářské tarify", nullptr},
+    {"TabSheet10", "Lhůty", make<DeadlinePage>},
+    {"TabSheet11", "Zadostiučinění", make<CompensationPage>},
+    {"Lhuty_TabSheet", "Úkolníček", make<TaskPage>},
+    {"TabSheet9", "Insolvenční správce - odměna", make<InsolvencyPage>},
+    {"tabsheet12", "Vypořádání manželů", make<SettlementPage>},
+    {"TabSheet6", "Úroky", make<InterestPage>},
+    {"TabSheet8", "Srážky ze mzdy", make<WageDeductionPage>},
+    {"TabSheet14", "Průměrný měsíční výdělek", nullptr},
+    {"TabSheet5", "Adresy institucí", make<InstitutionsPage>},
+    {"TabSheet13", "Kalkulačka", make<CalculatorPage>},
+    {"TabSheet21", "Zákony", make<LawsPage>},
+    {"TabSheet23", "TXT", make<TxtPage>},
+}};
+
+}  // namespace
+
 void MainWindow::buildPages() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -62,41 +102,15 @@ void MainWindow::buildPages() {
     pages_->setObjectName(QStringLiteral("PageControl1"));
     pages_->setDocumentMode(true);
 
-    auto blank = [](const char* name) {
-        auto* w = new QWidget;
-        w->setObjectName(QString::fromLatin1(name));
-        return w;
-    };
-    txtPage_ = new TxtPage(*this);
-    taskPage_ = new TaskPage(*this);
-    interestPage_ = new InterestPage(*this);
-    calculatorPage_ = new CalculatorPage(*this);
-    lawsPage_ = new LawsPage(*this);
-    connect(lawsPage_, &LawsPage::findRequested, this, [this](const QString& text) { openLawFind(text); });
-
-    const std::array<std::pair<QWidget*, const char*>, kPageCount> pages = {{
-        {new CostsPage(*this), "Náklady řízení - zrušeno"},
-        {new TariffPage(*this), "Advokátní tarif"},
-        {new TravelPage(*this), "Cestovné"},
-        {new CourtFeePage(*this), "Soudní poplatky"},
-        {new AdminFeesPage(*this), "Správní poplatky"},
-        {new NotaryPage(*this), "Odměna notáře"},
-        {new ExecutorPage(*this), "Odměna exekutora"},
-        {blank("TabSheet7"), "Notářské tarify"},
-        {new DeadlinePage(*this), "Lhůty"},
-        {new CompensationPage(*this), "Zadostiučinění"},
-        {taskPage_, "Úkolníček"},
-        {new InsolvencyPage(*this), "Insolvenční správce - odměna"},
-        {new SettlementPage(*this), "Vypořádání manželů"},
-        {interestPage_, "Úroky"},
-        {new WageDeductionPage(*this), "Srážky ze mzdy"},
-        {blank("TabSheet14"), "Průměrný měsíční výdělek"},
-        {new InstitutionsPage(*this), "Adresy institucí"},
-        {calculatorPage_, "Kalkulačka"},
-        {lawsPage_, "Zákony"},
-        {txtPage_, "TXT"},
-    }};
-    for (const auto& [page, caption] : pages) pages_->addTab(page, QString::fromUtf8(caption));
+    // Only the shells now: a page is made when it is first shown or another
+    // page hands it something.
+    for (const PageSpec& spec : kPageSpecs) {
+        auto* shell = new QWidget;
+        shell->setObjectName(QString::fromLatin1(spec.name));
+        auto* shellLayout = new QVBoxLayout(shell);
+        shellLayout->setContentsMargins(0, 0, 0, 0);
+        pages_->addTab(shell, QString::fromUtf8(spec.caption));
+    }
     // These pages are never shown: their tabs stay hidden for the whole run.
     for (int hidden : {kAdminFeesPage, kNotaryTariffsPage, kAverageEarningsPage}) pages_->setTabVisible(hidden, false);
 
@@ -105,6 +119,24 @@ void MainWindow::buildPages() {
     layout->addWidget(tabs_);
     layout->addWidget(pages_, 1);
     setCentralWidget(central);
+}
+
+QWidget* MainWindow::page(int pageIndex) {
+    if (pageIndex < 0 || pageIndex >= kPageCount) return nullptr;
+    QWidget*& built = built_[static_cast<size_t>(pageIndex)];
+    const PageSpec& spec = kPageSpecs[static_cast<size_t>(pageIndex)];
+    if (built || !spec.make) return built;
+    QWidget* shell = pages_->widget(pageIndex);
+    built = spec.make(*this);
+    if (auto* laws = qobject_cast<LawsPage*>(built))
+        connect(laws, &LawsPage::findRequested, this, [this](const QString& text) { openLawFind(text); });
+    shell->layout()->addWidget(built);
+    built->show();
+    return built;
+}
+
+bool MainWindow::isPageBuilt(int pageIndex) const {
+    return pageIndex >= 0 && pageIndex < kPageCount && built_[static_cast<size_t>(pageIndex)];
 }
 
 void MainWindow::FormCreate() {
@@ -133,13 +165,16 @@ void MainWindow::FormCreate() {
     resize(kClientWidth, kHeights[0]);
     pages_->setCurrentIndex(kTariffPage);  // not a user's change: the height stays
 
-    about_ = new AboutWindow(data_, this);
     checkDeadlines();
+    // From here on the page shown is made when it is first chosen; the first
+    // one now, after the deadline warning may have chosen the task list.
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { page(index); });
+    page(pages_->currentIndex());
 }
 
 void MainWindow::checkDeadlines() {
     runAction(this, [&] {
-        const bool warn = data_.settings().getBool(setting::DeadlineWarning, true);
+        const bool warn = data_.settings().get(setting::DeadlineWarning);
         if (!warn) return;
         if (data_.tasks().approaching(now(), data_.settings().daysAhead()).empty()) return;
         deadlineWarning_ = true;
@@ -159,7 +194,7 @@ void MainWindow::showEvent(QShowEvent* e) {
     }
     if (deadlineWarning_ && options_.startupMessages)
         QTimer::singleShot(0, this, [this] { showMessage(this, QStringLiteral("Blížící se konec lhůt!")); });
-    if (options_.releaseCheck && data_.settings().getBool(setting::CheckAfterStart, true))
+    if (options_.releaseCheck && data_.settings().get(setting::CheckAfterStart))
         QTimer::singleShot(0, this, [this] { startReleaseCheck(); });
 }
 
@@ -168,7 +203,7 @@ void MainWindow::startReleaseCheck() {
     // older copy must not hide a newer release.
     const QString localStamp = qpath(data_.programFile("verdika.txt"));
     StartupVersionCheck::start(qs(updates::releaseStampUrl(data_.settings().serviceHost())), localStamp,
-                               options_.releaseCheckTimeoutMs, [this] { about_->offerNewRelease(); }, this);
+                               options_.releaseCheckTimeoutMs, [this] { aboutWindow()->offerNewRelease(); }, this);
 }
 
 int MainWindow::visibleIndexOf(int pageIndex) const {
@@ -196,17 +231,19 @@ void MainWindow::showPage(int pageIndex) {
     PageControl1Change();
 }
 
-void MainWindow::appendToTxt(const QStringList& lines, bool keepPrevious) { txtPage_->appendLines(lines, keepPrevious); }
+void MainWindow::appendToTxt(const QStringList& lines, bool keepPrevious) {
+    pageAs<TxtPage>(kTxtPage)->appendLines(lines, keepPrevious);
+}
 
 void MainWindow::startTaskWithDate(const QDate& date) {
     showPage(kTaskPage);
-    taskPage_->startTaskWithDate(date);
+    pageAs<TaskPage>(kTaskPage)->startTaskWithDate(date);
 }
 
-void MainWindow::setInterestDueDate(const QDate& date) { interestPage_->setDueDate(date); }
+void MainWindow::setInterestDueDate(const QDate& date) { pageAs<InterestPage>(kInterestPage)->setDueDate(date); }
 
 void MainWindow::addCalculatorResult(double value, const QString& description) {
-    calculatorPage_->addResult(value, description);
+    pageAs<CalculatorPage>(kCalculatorPage)->addResult(value, description);
 }
 
 void MainWindow::showRegulation(const QString& filePath) {
@@ -228,13 +265,19 @@ void MainWindow::openLawFind(const QString& text) {
 
 void MainWindow::finddialog1Find() {
     if (!findDialog_ || findDialog_->findText().isEmpty()) return;
-    findNextInMemo(lawsPage_->memo(), findDialog_->findText(), findDialog_->matchCase());
+    findNextInMemo(pageAs<LawsPage>(kLawsPage)->memo(), findDialog_->findText(), findDialog_->matchCase());
+}
+
+AboutWindow* MainWindow::aboutWindow() {
+    if (!about_) about_ = new AboutWindow(data_, this);
+    return about_;
 }
 
 void MainWindow::StatusBar1Click() {
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    AboutWindow* about = aboutWindow();
+    about->show();
+    about->raise();
+    about->activateWindow();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -18,14 +18,9 @@ class DataModule;
 namespace verdika::ui {
 
 class AboutWindow;
-class CalculatorPage;
 class FindDialog;
-class InterestPage;
-class LawsPage;
 class MultiRowTabs;
 class RegulationWindow;
-class TaskPage;
-class TxtPage;
 
 struct MainWindowOptions {
     // Messages and network checks that wait for a person or the network.
@@ -47,6 +42,14 @@ public:
     ~MainWindow() override;
 
     QTabWidget* pageControl() const { return pages_; }
+    // The page of a tab, made now if it has not been shown yet; nullptr for a
+    // tab without a page. Its start-up values are filled when it is made.
+    QWidget* page(int pageIndex);
+    template <typename P>
+    P* pageAs(int pageIndex) {
+        return qobject_cast<P*>(page(pageIndex));
+    }
+    bool isPageBuilt(int pageIndex) const;
     // The index of a page among the visible tabs; -1 for a hidden page.
     int visibleIndexOf(int pageIndex) const;
     // True when the start-up found tasks falling due and warned about them.
@@ -59,7 +62,8 @@ public:
     void finddialog1Find();
     FindDialog* findDialog() const { return findDialog_; }
     void StatusBar1Click();
-    AboutWindow* aboutWindow() const { return about_; }
+    // Made when first needed.
+    AboutWindow* aboutWindow();
     RegulationWindow* regulationWindow() const { return regulation_; }
 
     // PageHost
@@ -92,11 +96,7 @@ private:
     AboutWindow* about_ = nullptr;
     RegulationWindow* regulation_ = nullptr;
     FindDialog* findDialog_ = nullptr;
-    TxtPage* txtPage_ = nullptr;
-    TaskPage* taskPage_ = nullptr;
-    InterestPage* interestPage_ = nullptr;
-    CalculatorPage* calculatorPage_ = nullptr;
-    LawsPage* lawsPage_ = nullptr;
+    std::array<QWidget*, kPageCount> built_{};
     bool deadlineWarning_ = false;
     bool shownOnce_ = false;
 };

@@ -5,6 +5,10 @@
 
 namespace verdika {
 
+std::string Settings::get(const TextSetting& k) const { return getString(k, k.def); }
+bool Settings::get(const BoolSetting& k) const { return getBool(k, k.def); }
+std::int64_t Settings::get(const IntSetting& k) const { return getInt(k, k.def); }
+
 std::string Settings::getString(SettingKey k, std::string_view def) const {
     return snapshot().readString(k.section, k.key, def);
 }
@@ -35,7 +39,7 @@ int daysAheadFromText(std::string_view text) {
     return static_cast<int>(*n);
 }
 
-int Settings::daysAhead() const { return daysAheadFromText(getString(setting::DaysAhead, "3")); }
+int Settings::daysAhead() const { return daysAheadFromText(get(setting::DaysAhead)); }
 
 namespace {
 std::string hostOrDefault(std::string value, std::string_view def) {
@@ -46,7 +50,7 @@ std::string hostOrDefault(std::string value, std::string_view def) {
 }
 }  // namespace
 
-std::string Settings::serviceHost() const { return hostOrDefault(getString(setting::ServiceHost), kDefaultServiceHost); }
+std::string Settings::serviceHost() const { return hostOrDefault(get(setting::ServiceHost), setting::ServiceHost.def); }
 
 std::string Settings::lawTextHost() const {
     return hostOrDefault(getString(setting::LawTextHost), kDefaultLawTextHost);
@@ -57,7 +61,7 @@ std::string Settings::mapServiceHost() const {
 }
 
 std::string Settings::lawPortalHost() const {
-    return hostOrDefault(getString(setting::LawPortalHost), kDefaultLawPortalHost);
+    return hostOrDefault(get(setting::LawPortalHost), setting::LawPortalHost.def);
 }
 
 std::string Settings::lawWebHost() const { return hostOrDefault(getString(setting::LawWebHost), kDefaultLawWebHost); }

@@ -18,32 +18,18 @@ struct SettingKey {
     std::string_view key;
 };
 
-namespace setting {
-inline constexpr SettingKey UserName{"uzivatel", "jmeno"};
-inline constexpr SettingKey UserNameGenitive{"uzivatel", "jmeno2"};
-inline constexpr SettingKey UserStreet{"uzivatel", "ulice"};
-inline constexpr SettingKey UserPostCode{"uzivatel", "psc"};
-inline constexpr SettingKey UserTown{"uzivatel", "mesto"};
-inline constexpr SettingKey UserAccount{"uzivatel", "ucet"};
-inline constexpr SettingKey VatPayer{"odmena", "dph"};                      // default false
-inline constexpr SettingKey DaysAhead{"Lhuty", "Dni_predem"};               // default "3"
-inline constexpr SettingKey DeadlineWarning{"Lhuty", "Upozorneni"};         // default true
-inline constexpr SettingKey CheckAfterStart{"verdika", "kontrolovat_po_startu"};  // default true
-inline constexpr SettingKey CostsPetition1{"vzor", "petit"};
-inline constexpr SettingKey CostsPetition2{"vzor", "petit2"};
-inline constexpr SettingKey CostsPetition3{"vzor", "petit3"};
-inline constexpr SettingKey TariffPetition1{"vzor_tarif", "petit"};
-inline constexpr SettingKey TariffPetition2{"vzor_tarif", "petit2"};
-inline constexpr SettingKey TariffPetition3{"vzor_tarif", "petit3"};
-inline constexpr SettingKey CourtPrintFormat{"soud", "format"};             // default 0
-// Addresses of the network services (hosts are ours to choose; tests point
-// them at a local server).
-inline constexpr SettingKey ServiceHost{"sluzby", "verdika"};    // release stamp, news, downloads
-inline constexpr SettingKey LawTextHost{"sluzby", "zakony"};      // law texts by number (page "Zákony")
-inline constexpr SettingKey LawPortalHost{"sluzby", "portal"};    // the public portal's law downloads
-inline constexpr SettingKey LawWebHost{"sluzby", "predpisy"};     // law texts on the web (administrative fees)
-inline constexpr SettingKey MapServiceHost{"sluzby", "mapy"};      // map links of the institutions' page
-}  // namespace setting
+// A key with the value a read gives when the file, the section or the key is
+// missing. Every key is declared once, below, with its default; read it with
+// Settings::get so no caller can disagree about the default.
+struct TextSetting : SettingKey {
+    std::string_view def;
+};
+struct BoolSetting : SettingKey {
+    bool def;
+};
+struct IntSetting : SettingKey {
+    std::int64_t def;
+};
 
 inline constexpr std::string_view kDefaultServiceHost = "https://www.verdika.cz";
 inline constexpr std::string_view kDefaultLawTextHost = "https://www.verdika.cz";
@@ -52,6 +38,33 @@ inline constexpr std::string_view kDefaultLawWebHost = "https://www.zakonyprolid
 inline constexpr std::string_view kDefaultMapServiceHost = "https://maps.google.com";
 inline constexpr int kDefaultDaysAhead = 3;
 
+namespace setting {
+inline constexpr TextSetting UserName{{"uzivatel", "jmeno"}, ""};
+inline constexpr TextSetting UserNameGenitive{{"uzivatel", "jmeno2"}, ""};
+inline constexpr TextSetting UserStreet{{"uzivatel", "ulice"}, ""};
+inline constexpr TextSetting UserPostCode{{"uzivatel", "psc"}, ""};
+inline constexpr TextSetting UserTown{{"uzivatel", "mesto"}, ""};
+inline constexpr TextSetting UserAccount{{"uzivatel", "ucet"}, ""};
+inline constexpr BoolSetting VatPayer{{"odmena", "dph"}, false};
+inline constexpr TextSetting DaysAhead{{"Lhuty", "Dni_predem"}, "3"};  // a text: kept as the user typed it
+inline constexpr BoolSetting DeadlineWarning{{"Lhuty", "Upozorneni"}, true};
+inline constexpr BoolSetting CheckAfterStart{{"verdika", "kontrolovat_po_startu"}, true};
+inline constexpr TextSetting CostsPetition1{{"vzor", "petit"}, ""};
+inline constexpr TextSetting CostsPetition2{{"vzor", "petit2"}, ""};
+inline constexpr TextSetting CostsPetition3{{"vzor", "petit3"}, ""};
+inline constexpr TextSetting TariffPetition1{{"vzor_tarif", "petit"}, ""};
+inline constexpr TextSetting TariffPetition2{{"vzor_tarif", "petit2"}, ""};
+inline constexpr TextSetting TariffPetition3{{"vzor_tarif", "petit3"}, ""};
+inline constexpr IntSetting CourtPrintFormat{{"soud", "format"}, 0};
+// Addresses of the network services (hosts are ours to choose; tests point
+// them at a local server). An empty value counts as the default too.
+inline constexpr TextSetting ServiceHost{{"sluzby", "verdika"}, kDefaultServiceHost};  // release stamp, news, downloads
+inline constexpr TextSetting LawTextHost{{"sluzby", "zakony"}, kDefaultLawTextHost};    // law texts by number (page "Zákony")
+inline constexpr TextSetting LawPortalHost{{"sluzby", "portal"}, kDefaultLawPortalHost};  // the public portal's law downloads
+inline constexpr TextSetting LawWebHost{{"sluzby", "predpisy"}, kDefaultLawWebHost};      // law texts on the web (administrative fees)
+inline constexpr TextSetting MapServiceHost{{"sluzby", "mapy"}, kDefaultMapServiceHost};  // map links of the institutions' page
+}  // namespace setting
+
 class Settings {
 public:
     explicit Settings(std::filesystem::path file) : file_(std::move(file)) {}
@@ -59,6 +72,12 @@ public:
 
     IniFile snapshot() const { return IniFile::load(file_); }
 
+    // A key's value, or its declared default.
+    std::string get(const TextSetting& k) const;
+    bool get(const BoolSetting& k) const;
+    std::int64_t get(const IntSetting& k) const;
+
+    // Reads with a default of the caller's; prefer get.
     std::string getString(SettingKey k, std::string_view def = {}) const;
     bool getBool(SettingKey k, bool def) const;
     std::int64_t getInt(SettingKey k, std::int64_t def) const;

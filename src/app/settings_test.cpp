@@ -22,6 +22,24 @@ TEST(Settings, MissingOrGarbledFileGivesTheDefaults) {
     EXPECT_TRUE(garbled.getBool(setting::CheckAfterStart, true));
 }
 
+TEST(Settings, EachKeyReadsAsItsDeclaredDefaultUntilWritten) {
+    test::TempDir dir;
+    Settings s(dir / "nastaveni.ini");
+    EXPECT_FALSE(s.get(setting::VatPayer));
+    EXPECT_TRUE(s.get(setting::DeadlineWarning));
+    EXPECT_TRUE(s.get(setting::CheckAfterStart));
+    EXPECT_EQ(s.get(setting::DaysAhead), "3");
+    EXPECT_EQ(s.get(setting::CourtPrintFormat), 0);
+    EXPECT_EQ(s.get(setting::UserAccount), "");
+    EXPECT_EQ(s.get(setting::ServiceHost), kDefaultServiceHost);
+
+    s.setBool(setting::DeadlineWarning, false);
+    s.setInt(setting::CourtPrintFormat, 2);
+    EXPECT_FALSE(s.get(setting::DeadlineWarning));
+    EXPECT_EQ(s.get(setting::CourtPrintFormat), 2);
+    EXPECT_TRUE(s.get(setting::CheckAfterStart));  // other keys keep their defaults
+}
+
 TEST(Settings, DaysAheadIsANumberOrTheDefault) {
     struct Case {
         const char* text;

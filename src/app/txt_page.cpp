@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/page_host.h"
+#include "common/ui/controls.h"
 #include "common/ui/summary_box.h"
 
 namespace verdika::ui {
@@ -17,8 +18,7 @@ TxtPage::TxtPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host)
                                       QStringLiteral("ToolButton7"), QStringLiteral("ToolButton15"),
                                       QStringLiteral("Verdika - tisk"), QStringLiteral("txt")},
                               this);
-    auto* clear = new QPushButton(QStringLiteral("Vymazat"), summary_->toolBar());
-    clear->setObjectName(QStringLiteral("Button86"));
+    auto* clear = pushButton(QStringLiteral("Button86"), QStringLiteral("Vymazat"), summary_->toolBar());
     clear->setToolTip(QStringLiteral("Vymazat celý obsah záložky TXT"));
     summary_->toolBar()->addSeparator();
     summary_->toolBar()->addWidget(clear);

@@ -10,13 +10,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/ui/page_host.h"
 #include "common/numbers.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 
@@ -72,15 +72,11 @@ CalculatorPage::CalculatorPage(PageHost& host, QWidget* parent) : QWidget(parent
     left->addLayout(keys);
 
     auto* copyRow = new QHBoxLayout;
-    auto* copyDisplay = new QPushButton(QStringLiteral("kopírovat do schránky"), this);
-    copyDisplay->setObjectName(QStringLiteral("SpeedButton1"));
+    auto* copyDisplay = pushButton(QStringLiteral("SpeedButton1"), QStringLiteral("kopírovat do schránky"), this);
     copyDisplay->setFocusPolicy(Qt::NoFocus);
-    auto* copyTrace = new QPushButton(QStringLiteral("Zkopírovat průběh výpočtu do schránky"), this);
-    copyTrace->setObjectName(QStringLiteral("Button5"));
-    auto* info = new QToolButton(this);
-    info->setObjectName(QStringLiteral("BitBtn4"));
-    info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    info->setAutoRaise(true);
+    auto* copyTrace =
+        pushButton(QStringLiteral("Button5"), QStringLiteral("Zkopírovat průběh výpočtu do schránky"), this);
+    auto* info = infoButton(QStringLiteral("BitBtn4"), this);
     copyRow->addWidget(copyDisplay);
     copyRow->addWidget(copyTrace);
     copyRow->addWidget(info);
@@ -89,7 +85,23 @@ CalculatorPage::CalculatorPage(PageHost& host, QWidget* parent) : QWidget(parent
     left->addStretch(1);
     layout->addLayout(left, 3);
 
-    // Right: the kept-results list.
+    layout->addWidget(buildKeptList(), 2);
+
+    connect(copyDisplay, &QPushButton::clicked, this, [this] { copyToClipboard(display_->text()); });
+    connect(copyTrace, &QPushButton::clicked, this, [this] { copyToClipboard(trace_->text()); });
+    connect(info, &QToolButton::clicked, this, [this] {
+        showMessage(this, QStringLiteral(
+                              "TIP: Když chcete zjistit kolik je 20 procent ze 144, napíšete 144, zmáčknete procento, "
+                              "napíšete 20 a zmáčknete procento. Program vypočte 20 procent ze 144. TIP 2: Když chcete "
+                              "ke 144 přičíst 20 procent ze 144, tak napíšete 144, zmáčknete plus, napíšete 20 a "
+                              "zmáčknete procento. Program přičte 20% ze 144 ke 144."));
+    });
+    // Edits made in the field itself (a deletion, the field's own menu) belong to the display.
+    connect(display_, &QLineEdit::textEdited, this, [this](const QString& text) { calc_.setDisplay(ss(text)); });
+}
+
+// The kept-results list "Schránkulačka" with its buttons.
+QWidget* CalculatorPage::buildKeptList() {
     auto* box = new QGroupBox(QStringLiteral("Schránkulačka:"), this);
     box->setObjectName(QStringLiteral("Schranka_GroupBox"));
     auto* right = new QVBoxLayout(box);
@@ -97,8 +109,7 @@ CalculatorPage::CalculatorPage(PageHost& host, QWidget* parent) : QWidget(parent
     results_->setObjectName(QStringLiteral("Schranka_Vysledku_ListBox"));
     right->addWidget(results_, 1);
     auto button = [&](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, box);
-        b->setObjectName(QString::fromLatin1(name));
+        QPushButton* b = pushButton(QString::fromLatin1(name), caption, box);
         right->addWidget(b);
         return b;
     };
@@ -109,7 +120,6 @@ CalculatorPage::CalculatorPage(PageHost& host, QWidget* parent) : QWidget(parent
     auto* removeAll = button("Button51", QStringLiteral("vymazat všechny záznamy schránkulačky"));
     auto* sum = button("Button58", QStringLiteral("součet všech záznamů schránkulačky"));
     auto* paste = button("vlozit_ze_schranky_Button", QStringLiteral("vložit ze schránky "));
-    layout->addWidget(box, 2);
 
     connect(results_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!refreshing_) calc_.select(row);
@@ -126,7 +136,7 @@ CalculatorPage::CalculatorPage(PageHost& host, QWidget* parent) : QWidget(parent
     });
     connect(copyItem, &QPushButton::clicked, this, [this] {
         const std::string text = calc_.selectedResult();
-        if (!text.empty()) QApplication::clipboard()->setText(qs(text));
+        if (!text.empty()) copyToClipboard(qs(text));
     });
     connect(removeItem, &QPushButton::clicked, this, [this] { run([this] { calc_.deleteSelected(); }); });
     connect(removeAll, &QPushButton::clicked, this, [this] { run([this] { calc_.deleteAll(); }); });
@@ -135,22 +145,11 @@ CalculatorPage::CalculatorPage(PageHost& host, QWidget* parent) : QWidget(parent
         const QString text = QApplication::clipboard()->text().trimmed();
         run([this, text] { calc_.addResult(ss(text)); });
     });
-    connect(copyDisplay, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(display_->text()); });
-    connect(copyTrace, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(trace_->text()); });
-    connect(info, &QToolButton::clicked, this, [this] {
-        showMessage(this, QStringLiteral(
-                              "TIP: Když chcete zjistit kolik je 20 procent ze 144, napíšete 144, zmáčknete procento, "
-                              "napíšete 20 a zmáčknete procento. Program vypočte 20 procent ze 144. TIP 2: Když chcete "
-                              "ke 144 přičíst 20 procent ze 144, tak napíšete 144, zmáčknete plus, napíšete 20 a "
-                              "zmáčknete procento. Program přičte 20% ze 144 ke 144."));
-    });
-    // Edits made in the field itself (a deletion, the field's own menu) belong to the display.
-    connect(display_, &QLineEdit::textEdited, this, [this](const QString& text) { calc_.setDisplay(ss(text)); });
+    return box;
 }
 
 QPushButton* CalculatorPage::key(const char* name, const QString& caption, const std::function<void()>& action) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
+    QPushButton* b = pushButton(QString::fromLatin1(name), caption, this);
     b->setFocusPolicy(Qt::NoFocus);  // the keyboard stays in the display
     b->setMinimumHeight(34);
     connect(b, &QPushButton::clicked, this, [this, action] { run(action); });

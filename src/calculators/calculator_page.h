@@ -32,6 +32,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    QWidget* buildKeptList();
     QPushButton* key(const char* name, const QString& caption, const std::function<void()>& action);
     // Runs a calculator operation (a failed one shows its message) and shows the state.
     void run(const std::function<void()>& op);

@@ -1,17 +1,13 @@
 #include "calculators/compensation_page.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -19,10 +15,11 @@
 #include "calculators/compensation.h"
 #include "common/numbers.h"
 #include "common/ui/action.h"
-#include "common/ui/balloon.h"
+#include "common/ui/controls.h"
 #include "common/ui/date_edit.h"
 #include "common/ui/grid_helpers.h"
 #include "common/ui/qt_convert.h"
+#include "common/ui/result_field.h"
 
 namespace verdika::ui {
 
@@ -34,21 +31,6 @@ QLineEdit* edit(const QString& name, const QString& text, QWidget* parent) {
     return e;
 }
 
-QLineEdit* result(const QString& name, QWidget* parent) {
-    QLineEdit* e = edit(name, QString(), parent);
-    e->setReadOnly(true);
-    installCopyOnDoubleClick(e);
-    return e;
-}
-
-QToolButton* copyButton(const QString& name, const QString& hint, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(name);
-    b->setToolTip(hint);
-    b->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"), parent->style()->standardIcon(QStyle::SP_FileLinkIcon)));
-    return b;
-}
-
 }  // namespace
 
 CompensationPage::CompensationPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
@@ -58,11 +40,7 @@ CompensationPage::CompensationPage(PageHost& host, QWidget* parent) : QWidget(pa
     box->setMaximumWidth(640);
     auto* g = new QGridLayout(box);
     int row = 0;
-    auto caption = [&](const QString& text, QWidget* buddy) {
-        auto* l = new QLabel(text, box);
-        l->setBuddy(buddy);
-        g->addWidget(l, row, 0);
-    };
+    auto caption = [&](const QString& text, QWidget* buddy) { g->addWidget(buddyLabel(text, buddy, box), row, 0); };
 
     from_ = makeDateEdit(QStringLiteral("DateTimePicker5"), box);
     caption(QStringLiteral("Začátek řízení"), from_);
@@ -74,13 +52,11 @@ CompensationPage::CompensationPage(PageHost& host, QWidget* parent) : QWidget(pa
     base_ = edit(QStringLiteral("Edit2"), QStringLiteral("15000"), box);
     caption(QStringLiteral("Základ zadostiučinění"), base_);
     g->addWidget(base_, row, 1);
-    auto* info = new QPushButton(QStringLiteral("?"), box);
-    info->setObjectName(QStringLiteral("BitBtn88"));
-    info->setAutoDefault(false);
-    info->setFixedWidth(28);
-    infoBalloon(info, QStringLiteral("Základ"),
-                QStringLiteral("Dle judikatury ESLP se základ pohybuje mezi 15.000 a 20.000. Tato částka náleží v "
-                               "polovině za první dva roky řízení, třetí a další rok v celé výši."));
+    auto* info = infoButton(
+        QStringLiteral("BitBtn88"), QStringLiteral("Základ"),
+        QStringLiteral("Dle judikatury ESLP se základ pohybuje mezi 15.000 a 20.000. Tato částka náleží v "
+                       "polovině za první dva roky řízení, třetí a další rok v celé výši."),
+        box);
     g->addWidget(info, row++, 2, Qt::AlignLeft);
 
     auto* adjust = new QGroupBox(QStringLiteral("Upravit procentně"), box);
@@ -94,9 +70,7 @@ CompensationPage::CompensationPage(PageHost& host, QWidget* parent) : QWidget(pa
     decreaseBy_ = edit(QStringLiteral("Edit8"), QStringLiteral("0"), adjust);
     increaseBy_->setMaximumWidth(70);
     decreaseBy_->setMaximumWidth(70);
-    auto* none = new QPushButton(QStringLiteral("x"), adjust);
-    none->setObjectName(QStringLiteral("Button62"));
-    none->setAutoDefault(false);
+    auto* none = pushButton(QStringLiteral("Button62"), QStringLiteral("x"), adjust);
     none->setFixedWidth(28);
     none->setToolTip(QStringLiteral("Bez procentní úpravy"));
     ag->addWidget(increase_, 0, 0);
@@ -109,28 +83,22 @@ CompensationPage::CompensationPage(PageHost& host, QWidget* parent) : QWidget(pa
     ag->setColumnStretch(4, 1);
     g->addWidget(adjust, row++, 0, 1, 4);
 
-    auto* compute = new QPushButton(QStringLiteral("Spočítat"), box);
-    compute->setObjectName(QStringLiteral("Zadostiucineni_Button"));
+    auto* compute = pushButton(QStringLiteral("Zadostiucineni_Button"), QStringLiteral("Spočítat"), box);
     compute->setDefault(true);
     g->addWidget(compute, row++, 1);
 
-    duration_ = result(QStringLiteral("Edit6"), box);
+    duration_ = edit(QStringLiteral("Edit6"), QString(), box);
+    duration_->setReadOnly(true);
+    installCopyOnDoubleClick(duration_);
     caption(QStringLiteral("Délka trvání:"), duration_);
     g->addWidget(duration_, row++, 1);
-    result_ = result(QStringLiteral("Edit5"), box);
-    caption(QStringLiteral("Zadostiučinění"), result_);
-    g->addWidget(result_, row, 1);
-    auto* copy5 = copyButton(QStringLiteral("BitBtn90"), QStringLiteral("Kopírovat do schránky"), box);
-    auto* copy5n = copyButton(QStringLiteral("BitBtn91"), QStringLiteral("Kopírovat do schránky jako číslo"), box);
-    g->addWidget(copy5, row, 2);
-    g->addWidget(copy5n, row++, 3, Qt::AlignLeft);
-    resultAdjusted_ = result(QStringLiteral("Edit4"), box);
-    caption(QStringLiteral("Zadostiučinění poprocentuální změně"), resultAdjusted_);
-    g->addWidget(resultAdjusted_, row, 1);
-    auto* copy4 = copyButton(QStringLiteral("BitBtn92"), QStringLiteral("Kopírovat do schránky"), box);
-    auto* copy4n = copyButton(QStringLiteral("BitBtn93"), QStringLiteral("Kopírovat do schránky jako číslo"), box);
-    g->addWidget(copy4, row, 2);
-    g->addWidget(copy4n, row++, 3, Qt::AlignLeft);
+    result_ = new ResultField(QStringLiteral("Edit5"), box, QStringLiteral("BitBtn90"), QStringLiteral("BitBtn91"));
+    caption(QStringLiteral("Zadostiučinění"), result_->edit());
+    g->addWidget(result_, row++, 1);
+    resultAdjusted_ =
+        new ResultField(QStringLiteral("Edit4"), box, QStringLiteral("BitBtn92"), QStringLiteral("BitBtn93"));
+    caption(QStringLiteral("Zadostiučinění poprocentuální změně"), resultAdjusted_->edit());
+    g->addWidget(resultAdjusted_, row++, 1);
     g->setColumnStretch(3, 1);
     outer->addWidget(box);
     outer->addStretch();
@@ -140,13 +108,10 @@ CompensationPage::CompensationPage(PageHost& host, QWidget* parent) : QWidget(pa
     for (QLineEdit* e : {base_, increaseBy_, decreaseBy_})
         connect(e, &QLineEdit::returnPressed, this, &CompensationPage::Zadostiucineni_ButtonClick);
     connect(none, &QPushButton::clicked, this, &CompensationPage::Button62Click);
-    connect(copy5, &QToolButton::clicked, this, [this] { Odmena_EditDblClick(result_); });
-    connect(copy4, &QToolButton::clicked, this, [this] { Odmena_EditDblClick(resultAdjusted_); });
-    connect(copy5n, &QToolButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(qs(Format_Cislo(compensation_))); });
-    connect(copy4n, &QToolButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(qs(Format_Cislo(adjusted_))); });
 }
+
+double CompensationPage::compensation() const { return result_->value(); }
+double CompensationPage::adjusted() const { return resultAdjusted_->value(); }
 
 void CompensationPage::Button62Click() {
     // Radio buttons of one group cannot all be off while they are exclusive.
@@ -172,10 +137,8 @@ void CompensationPage::Zadostiucineni_ButtonClick() {
             percent = parseDecimal(ss(increaseBy_->text()));
         }
         const CompensationResult r = computeCompensation(d, base, adjustmentFactor(adj, percent));
-        compensation_ = r.compensation;
-        adjusted_ = r.adjusted;
-        result_->setText(qs(Format_Castky(r.compensation)));
-        resultAdjusted_->setText(qs(Format_Castky(r.adjusted)));
+        result_->setAmount(r.compensation);
+        resultAdjusted_->setAmount(r.adjusted);
     });
 }
 

@@ -8,6 +8,7 @@ class QRadioButton;
 namespace verdika::ui {
 
 class PageHost;
+class ResultField;
 
 // The page "Zadostiučinění": compensation for unreasonably long proceedings.
 class CompensationPage : public QWidget {
@@ -20,8 +21,8 @@ public:
     void Button62Click();
 
     // The last computed values, unrounded, for the plain-number copies.
-    double compensation() const { return compensation_; }
-    double adjusted() const { return adjusted_; }
+    double compensation() const;
+    double adjusted() const;
 
 private:
     PageHost& host_;
@@ -33,10 +34,8 @@ private:
     QLineEdit* increaseBy_ = nullptr;   // Edit7
     QLineEdit* decreaseBy_ = nullptr;   // Edit8
     QLineEdit* duration_ = nullptr;     // Edit6
-    QLineEdit* result_ = nullptr;       // Edit5
-    QLineEdit* resultAdjusted_ = nullptr;  // Edit4
-    double compensation_ = 0;
-    double adjusted_ = 0;
+    ResultField* result_ = nullptr;          // Edit5
+    ResultField* resultAdjusted_ = nullptr;  // Edit4
 };
 
 }  // namespace verdika::ui

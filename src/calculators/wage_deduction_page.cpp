@@ -24,6 +24,7 @@
 
 #include "app/data_module.h"
 #include "app/ui/page_host.h"
+#include "common/ui/controls.h"
 #include "common/numbers.h"
 #include "common/ui/action.h"
 #include "common/ui/balloon.h"
@@ -35,7 +36,7 @@
 #include "common/ui/scrolling.h"
 #include "common/ui/summary_box.h"
 #include "fees/ui/fee_page_parts.h"
-#include "fees/ui/number_field.h"
+#include "common/ui/number_field.h"
 #include "reference/regulations.h"
 
 namespace verdika::ui {
@@ -186,7 +187,7 @@ QWidget* WageDeductionPage::buildInputs() {
     auto* compute = makeButton("Srazky_Vypocitat_Button", QStringLiteral("Vypočítat"), box);
     compute->setDefault(true);
     auto* reset = makeButton("Srazky_Vynulovat_Button", QStringLiteral("Vynulovat"), box);
-    info_ = makeInfoButton(QStringLiteral("Srazky_Info_Button"), box);
+    info_ = infoButton(QStringLiteral("Srazky_Info_Button"), box);
     actions->addWidget(compute);
     actions->addWidget(reset);
     actions->addWidget(info_);

@@ -1,7 +1,9 @@
 #include "common/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "common/errors.h"
@@ -130,28 +132,7 @@ std::optional<double> tryParseAmount(std::string_view text) {
     if (t.size() >= kCurrency.size() && t.substr(t.size() - kCurrency.size()) == kCurrency)
         t = trimBlanks(t.substr(0, t.size() - kCurrency.size()));
     if (t.empty()) return std::nullopt;
-    // Thousands dots only where they group whole thousands: the first group
-    // has 1-3 digits, every later one exactly 3, and none after the comma.
-    std::string plain;
-    size_t i = 0;
-    if (t[i] == '-' || t[i] == '+') plain += t[i++];
-    const size_t comma = t.find(',');
-    const std::string_view whole = t.substr(i, comma == std::string_view::npos ? std::string_view::npos : comma - i);
-    if (whole.find('.') != std::string_view::npos) {
-        size_t group = 0, start = 0;
-        for (size_t k = 0; k <= whole.size(); ++k) {
-            if (k < whole.size() && whole[k] != '.') continue;
-            const size_t len = k - start;
-            if (len == 0 || len > 3 || (group > 0 && len != 3)) return std::nullopt;
-            plain.append(whole.substr(start, len));
-            start = k + 1;
-            ++group;
-        }
-    } else {
-        plain.append(whole);
-    }
-    if (comma != std::string_view::npos) plain.append(t.substr(comma));
-    return tryParseDecimal(plain);
+    return tryParseGrouped(t);
 }
 
 std::optional<std::int64_t> tryParseInteger(std::string_view text) {
@@ -167,6 +148,73 @@ std::optional<std::int64_t> tryParseInteger(std::string_view text) {
 std::int64_t parseInteger(std::string_view text) {
     if (auto v = tryParseInteger(text)) return *v;
     throw ConversionError("„" + std::string(trimBlanks(text)) + "“ není platné celé číslo.");
+}
+
+std::string formatGrouped(double value, int decimals) {
+    if (!std::isfinite(value)) return Format_Cislo(value);
+    decimals = std::clamp(decimals, 0, 4);
+    std::string whole, frac;
+    bool zero = false;
+    if (std::fabs(value) < 9.0e14) {
+        // Four decimals first, as the amounts are held, then the field's decimals; halves to even.
+        const auto c4 = static_cast<std::int64_t>(std::nearbyint(std::fabs(value) * 10000.0));
+        std::int64_t scale = 1;
+        for (int i = decimals; i < 4; ++i) scale *= 10;
+        std::int64_t q = c4 / scale, r = c4 % scale;
+        if (2 * r > scale || (2 * r == scale && q % 2 != 0)) ++q;
+        std::int64_t unit = 1;
+        for (int i = 0; i < decimals; ++i) unit *= 10;
+        whole = std::to_string(q / unit);
+        if (decimals > 0) {
+            frac = std::to_string(q % unit);
+            frac = std::string(static_cast<size_t>(decimals) - frac.size(), '0') + frac;
+        }
+        zero = q == 0;
+    } else {  // beyond the fixed-point range: the digits as they are
+        char buf[400];
+        auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
+        const std::string s(buf, res.ptr);
+        const auto dot = s.find('.');
+        whole = s.substr(0, dot);
+        frac = dot == std::string::npos ? std::string() : s.substr(dot + 1);
+    }
+    std::string out;
+    for (size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) out += '.';
+        out += whole[i];
+    }
+    if (decimals > 0) out += ',' + frac;
+    return (value < 0 && !zero ? "-" : "") + out;
+}
+
+std::optional<double> tryParseGrouped(std::string_view text) {
+    const std::string_view t = trimBlanks(text);
+    const size_t comma = t.find(',');
+    std::string_view whole = t.substr(0, comma);
+    std::string plain;
+    size_t start = (!whole.empty() && (whole[0] == '-' || whole[0] == '+')) ? 1 : 0;
+    plain.append(whole.substr(0, start));
+    std::string_view digits = whole.substr(start);
+    if (digits.find('.') != std::string_view::npos) {
+        // Thousands dots: the first group has 1–3 digits, every later group exactly 3.
+        auto groups = Rozdel_Text('.', digits);
+        for (size_t g = 0; g < groups.size(); ++g) {
+            const auto& grp = groups[g];
+            if (grp.empty() || (g == 0 ? grp.size() > 3 : grp.size() != 3)) return std::nullopt;
+            plain += grp;
+        }
+    } else {
+        plain.append(digits);
+    }
+    if (comma != std::string_view::npos) plain.append(t.substr(comma));
+    return tryParseDecimal(plain);
+}
+
+double parseGrouped(std::string_view text) {
+    const std::string_view t = trimBlanks(text);
+    if (t.empty()) return 0;
+    if (auto v = tryParseGrouped(t)) return *v;
+    throw ConversionError("„" + std::string(t) + "“ není platné číslo.");
 }
 
 }  // namespace verdika

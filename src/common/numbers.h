@@ -38,4 +38,15 @@ std::int64_t parseInteger(std::string_view text);  // throws ConversionError
 // Rounds halves to even, as the fee schedules and the display do.
 double roundHalfEven(double value, int decimals);
 
+// "12.345,67": the value with a fixed number of decimals (halves to even, as
+// the amounts are), thousands dots and the decimal comma; the number fields' form.
+std::string formatGrouped(double value, int decimals);
+
+// Reads a number field's text: the decimal comma, blanks around, and
+// thousands dots only where they group whole thousands ("1.234.567,5");
+// an empty text is 0. Anything else throws ConversionError naming the text.
+double parseGrouped(std::string_view text);
+// The same without the empty text: nullopt for anything that is not such a number.
+std::optional<double> tryParseGrouped(std::string_view text);
+
 }  // namespace verdika

@@ -119,5 +119,21 @@ TEST(ParseAmount, GroupsOfThousandsAndTheCurrency) {
     }
 }
 
+TEST(GroupedNumbers, FormatAndParse) {
+    EXPECT_EQ(formatGrouped(1234567.891, 2), "1.234.567,89");
+    EXPECT_EQ(formatGrouped(6533.3333, 1), "6.533,3");
+    EXPECT_EQ(formatGrouped(0.125, 2), "0,12");  // halves to even
+    EXPECT_EQ(formatGrouped(0.25, 1), "0,2");
+    EXPECT_EQ(formatGrouped(-1500, 2), "-1.500,00");
+    EXPECT_EQ(formatGrouped(999, 0), "999");
+    EXPECT_EQ(formatGrouped(1e15, 2), "1.000.000.000.000.000,00");  // beyond the fixed-point range
+    struct Case {
+        const char* text;
+        double value;
+    } ok[] = {{"1.234.567,5", 1234567.5}, {" 12345,67 ", 12345.67}, {"", 0}, {"-1.000", -1000}, {"0,5", 0.5}};
+    for (const auto& c : ok) EXPECT_DOUBLE_EQ(parseGrouped(c.text), c.value) << c.text;
+    for (const char* bad : {"12.5", "1.23.456", "1,2,3", "abc", "1.0000", ".100"}) EXPECT_THROW(parseGrouped(bad), ConversionError) << bad;
+}
+
 }  // namespace
 }  // namespace verdika

@@ -23,6 +23,7 @@
 #include "common/ui/qt_convert.h"
 #include "costs/costs.h"
 #include "reference/regulation_window.h"
+#include "common/ui/radio_group.h"
 #include "tariff/ui/tariff_widgets.h"
 #include "ui_test_support.h"
 
@@ -264,6 +265,7 @@ private slots:
         QCOMPARE(IniFile::load(app.data->paths().dataDir / "nastaveni.ini").readString("vzor", "petit2"),
                  std::string("Odměna _odmena ceklem _naklady_rizeni"));
         ui::MainWindow again(*app.data, AppFixture::quietOptions());
+        again.page(ui::kCostsPage);
         QCOMPARE(again.findChild<QPlainTextEdit*>("petit_2_vzor")->toPlainText(),
                  QStringLiteral("Odměna _odmena ceklem _naklady_rizeni"));
 

@@ -8,13 +8,13 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
-class QSpinBox;
 
 namespace verdika::ui {
 
 class BlankDateEdit;
 class PageHost;
+class RadioGroup;
+class UpDownField;
 
 // The page "Lhůty": the last day of a time limit moved over weekends and
 // public holidays, the possible enforceability, the appeal aid after a
@@ -36,12 +36,15 @@ protected:
     void showEvent(QShowEvent* e) override;  // TabSheet10Show
 
 private:
+    QWidget* buildLimitBox(QWidget* content);
+    QWidget* buildAidBox(QWidget* content);
+    QWidget* buildDifferenceBox(QWidget* content);
     void quickButton(int units);
     QDate endDate() const;
 
     PageHost& host_;
     BlankDateEdit* start_ = nullptr;       // DateTimePicker3
-    QSpinBox* units_ = nullptr;            // UpDown3 with its edit Edit28
+    UpDownField* units_ = nullptr;         // UpDown3 with its edit Edit28
     QComboBox* unitCombo_ = nullptr;       // typ_lhuty_combo
     QCheckBox* suspension_ = nullptr;      // staveni_Checkbox
     QDateEdit* suspensionFrom_ = nullptr;  // DateTimePicker6
@@ -52,9 +55,7 @@ private:
     QDateEdit* enforce_ = nullptr;         // Vykonatelnost_DateTimePicker
     QPlainTextEdit* enforceReasons_ = nullptr;
     BlankDateEdit* deposited_ = nullptr;   // DateTimePicker1
-    QRadioButton* aid15_ = nullptr;
-    QRadioButton* aid8_ = nullptr;
-    QRadioButton* aid3_ = nullptr;
+    RadioGroup* aidDays_ = nullptr;        // RadioGroup2
     QPlainTextEdit* aidMemo_ = nullptr;    // Lhuty_Memo
     QDateEdit* diffFrom_ = nullptr;        // Pocatek_Lhuty_Date
     QDateEdit* diffTo_ = nullptr;          // Konec_Lhuty_date

@@ -6,11 +6,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QToolButton;
 
 namespace verdika::ui {
 
 class NumberField;
+class ResultField;
 class PageHost;
 
 // The page "Soudní poplatky": the fee of a chosen item of the court-fee
@@ -21,7 +21,7 @@ public:
     explicit CourtFeePage(PageHost& host, QWidget* parent = nullptr);
 
     // The page's last result (the costs record's court fee).
-    double courtFee() const { return lastFee_; }
+    double courtFee() const;
 
     void Soudni_Poplatky_ListBoxClick();
     void Jistina_SoudniChange();
@@ -41,13 +41,10 @@ private:
     QPushButton* searchNext_;
     NumberField* principal_;
     QDateEdit* date_;
-    QLineEdit* result_;
+    ResultField* result_;
     QLabel* note_;
-    QToolButton* copyShown_;
-    QToolButton* copyNumber_;
     QPushButton* regulation_;
     std::vector<std::string> captions_;
-    double lastFee_ = 0;
     bool selectingBySearch_ = false;
 };
 

@@ -59,7 +59,7 @@ private slots:
         clickItem(list, 24);
         QVERIFY(!principal->isEnabled());
         QCOMPARE(result->text(), QStringLiteral("5.000,00 Kč"));
-        auto* view = qobject_cast<ui::CourtFeePage*>(app.window->pageControl()->widget(ui::kCourtFeePage));
+        auto* view = app.page<ui::CourtFeePage>(ui::kCourtFeePage);
         QCOMPARE(view->courtFee(), 5000.0);
         app.find<QToolButton>("BitBtn86")->click();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("5.000,00 Kč"));

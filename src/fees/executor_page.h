@@ -3,14 +3,10 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QToolButton;
 
 namespace verdika::ui {
 
-class NumberField;
+class FeeItemPanel;
 class PageHost;
 
 // The page "Odměna exekutora": the executor's fee for an item of the
@@ -21,7 +17,6 @@ public:
     explicit ExecutorPage(PageHost& host, QWidget* parent = nullptr);
 
     void zmena_exekutor_listbox();
-    void hledani_exekutor_editChange(bool next);
     void Button69Click();
     void exekutor_predpisClick();
 
@@ -30,19 +25,10 @@ protected:
 
 private:
     PageHost& host_;
-    QListWidget* list_;
-    QLineEdit* search_;
-    QPushButton* searchNext_;
-    NumberField* value_;
+    FeeItemPanel* panel_;
     QCheckBox* advance_;
     QCheckBox* voluntary_;
-    QLabel* voluntaryText_ = nullptr;
-    QPushButton* compute_;
-    QLabel* note_;
-    NumberField* fee_;
-    QPushButton* toCalculator_;
-    QToolButton* info_;
-    QPushButton* regulation_;
+    QLabel* voluntaryText_;
 };
 
 }  // namespace verdika::ui

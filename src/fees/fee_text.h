@@ -1,7 +1,6 @@
 #pragma once
-// Small pieces the fee pages share: the item-list search, numbers written
-// with thousands separators as the number fields show them, and rounding up
-// to a step that is not fooled by the last bit of a double.
+// Small pieces the fee pages share: the item-list search and rounding up to
+// a step that is not fooled by the last bit of a double.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,15 +10,6 @@ namespace verdika::fees {
 // The index of the first caption at or after `from` that contains the text,
 // compared without case; -1 when none does. An empty text matches nothing.
 int findCaption(const std::vector<std::string>& captions, std::string_view text, int from);
-
-// "12.345,67": the value with a fixed number of decimals (halves to even, as
-// the amounts are), thousands dots and the decimal comma.
-std::string formatGrouped(double value, int decimals);
-
-// Reads a number field's text: the decimal comma, blanks around, and
-// thousands dots only where they group whole thousands ("1.234.567,5");
-// an empty text is 0. Anything else throws ConversionError naming the text.
-double parseGrouped(std::string_view text);
 
 // value rounded up to a multiple of step (a whole amount such as 10 or
 // 100); a value within a millionth of a step of the multiple below counts

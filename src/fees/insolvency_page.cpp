@@ -14,25 +14,14 @@
 #include "app/data_module.h"
 #include "app/ui/page_host.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/qt_convert.h"
+#include "common/ui/up_down_field.h"
 #include "fees/insolvency_fee.h"
 #include "fees/ui/fee_page_parts.h"
-#include "fees/ui/number_field.h"
+#include "common/ui/number_field.h"
 
 namespace verdika::ui {
-namespace {
-
-QSpinBox* monthCount(const char* name, QWidget* parent) {
-    auto* s = new QSpinBox(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setRange(0, 100);
-    s->setValue(0);
-    s->setAlignment(Qt::AlignRight);
-    return s;
-}
-
-}  // namespace
-
 InsolvencyPage::InsolvencyPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("TabSheet9"));
     const IniFile table = IniFile::load(host_.data().programFile(fees::kInsolvencyTable));
@@ -40,69 +29,28 @@ InsolvencyPage::InsolvencyPage(PageHost& host, QWidget* parent) : QWidget(parent
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    caption_ = new QLabel(this);
-    caption_->setObjectName(QStringLiteral("Insolvence_Vyhlaska_Label"));
-    QFont bold = caption_->font();
-    bold.setBold(true);
-    caption_->setFont(bold);
-    auto* versionLabel = new QLabel(QStringLiteral("Účinnost"), this);
+    caption_ = boldLabel(QStringLiteral("Insolvence_Vyhlaska_Label"), QString(), this);
     version_ = new QComboBox(this);
     version_->setObjectName(QStringLiteral("Insolvence_ComboBox"));
-    versionLabel->setBuddy(version_);
     for (const auto& v : versions) {
         version_->addItem(qs(v.label));
         prefixes_.push_back(v.prefix);
     }
     top->addWidget(caption_, 1);
-    top->addWidget(versionLabel);
+    top->addWidget(buddyLabel(QStringLiteral("Účinnost"), version_, this));
     top->addWidget(version_);
     layout->addLayout(top);
 
     auto* inputs = new QHBoxLayout;
-    auto* bankruptcy = new QGroupBox(QStringLiteral("Konkurz a oddlužení"), this);
-    bankruptcy->setObjectName(QStringLiteral("Konkurz_GroupBox"));
-    auto* bg = new QGridLayout(bankruptcy);
-    bg->addWidget(new QLabel(QStringLiteral("Zpeněžením dosaženo k rozdělení mezi:"), bankruptcy), 0, 0, 1, 3);
-    secured_ = new NumberField(QStringLiteral("zajistene_edit"), 2, bankruptcy);
-    secured_->setToolTip(QStringLiteral("Od 1.1.2014 se odměna z výtěžku pro zajištěné věřitele určuje z každé "
-                                        "jednotlivé položky zajištění zvlášť; zadejte výtěžek jedné položky."));
-    unsecured_ = new NumberField(QStringLiteral("nezajistene_edit"), 2, bankruptcy);
-    addAmountRow(bg, 1, QStringLiteral("zajištěné věřitele"), secured_, bankruptcy);
-    addAmountRow(bg, 2, QStringLiteral("nezajištěné věřitele"), unsecured_, bankruptcy);
-    reliefMonths_ = monthCount("mesice_ins", bankruptcy);
-    auto* reliefLabel = new QLabel(QStringLiteral("Počet měsíců trvání oddlužení:"), bankruptcy);
-    reliefLabel->setBuddy(reliefMonths_);
-    bg->addWidget(reliefLabel, 3, 0);
-    bg->addWidget(reliefMonths_, 3, 1);
-    beforeApproval_ = monthCount("mesice_pred_schvalenim_ins", bankruptcy);
-    beforeApprovalLabel_ = new QLabel(QStringLiteral("z toho měsíců do schválení oddlužení:"), bankruptcy);
-    beforeApprovalLabel_->setBuddy(beforeApproval_);
-    bg->addWidget(beforeApprovalLabel_, 4, 0);
-    bg->addWidget(beforeApproval_, 4, 1);
-    bg->setColumnStretch(1, 1);
-    inputs->addWidget(bankruptcy, 1);
-
-    auto* reorganisation = new QGroupBox(QStringLiteral("Reorganizace"), this);
-    reorganisation->setObjectName(QStringLiteral("Reorganizace_GroupBox"));
-    auto* rg = new QGridLayout(reorganisation);
-    turnover_ = new NumberField(QStringLiteral("PBNumEdit1"), 2, reorganisation);
-    addAmountRow(rg, 0, QStringLiteral("Měsíční obrat:"), turnover_, reorganisation);
-    reorganisationMonths_ = monthCount("MaskEdit2", reorganisation);
-    auto* reorgLabel = new QLabel(QStringLiteral("Počet měsíců trvání reorganizace"), reorganisation);
-    reorgLabel->setBuddy(reorganisationMonths_);
-    rg->addWidget(reorgLabel, 1, 0);
-    rg->addWidget(reorganisationMonths_, 1, 1);
-    rg->setRowStretch(2, 1);
-    rg->setColumnStretch(1, 1);
-    inputs->addWidget(reorganisation, 1);
+    inputs->addWidget(buildBankruptcyBox(), 1);
+    inputs->addWidget(buildReorganisationBox(), 1);
     layout->addLayout(inputs);
 
     auto* buttons = new QHBoxLayout;
     compute_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     compute_->setObjectName(QStringLiteral("BitBtn15"));
     compute_->setDefault(true);
-    reset_ = new QPushButton(QStringLiteral("Vynulovat"), this);
-    reset_->setObjectName(QStringLiteral("Button15"));
+    reset_ = pushButton(QStringLiteral("Button15"), QStringLiteral("Vynulovat"), this);
     buttons->addWidget(compute_);
     buttons->addWidget(reset_);
     buttons->addStretch(1);
@@ -136,6 +84,44 @@ InsolvencyPage::InsolvencyPage(PageHost& host, QWidget* parent) : QWidget(parent
     // The version in force today is chosen at the start.
     version_->setCurrentIndex(fees::insolvencyVersionOn(versions, today()));
     versionChanged();
+}
+
+QWidget* InsolvencyPage::buildBankruptcyBox() {
+    auto* bankruptcy = new QGroupBox(QStringLiteral("Konkurz a oddlužení"), this);
+    bankruptcy->setObjectName(QStringLiteral("Konkurz_GroupBox"));
+    auto* bg = new QGridLayout(bankruptcy);
+    bg->addWidget(new QLabel(QStringLiteral("Zpeněžením dosaženo k rozdělení mezi:"), bankruptcy), 0, 0, 1, 3);
+    secured_ = new NumberField(QStringLiteral("zajistene_edit"), 2, bankruptcy);
+    secured_->setToolTip(QStringLiteral("Od 1.1.2014 se odměna z výtěžku pro zajištěné věřitele určuje z každé "
+                                        "jednotlivé položky zajištění zvlášť; zadejte výtěžek jedné položky."));
+    unsecured_ = new NumberField(QStringLiteral("nezajistene_edit"), 2, bankruptcy);
+    addAmountRow(bg, 1, QStringLiteral("zajištěné věřitele"), secured_, bankruptcy);
+    addAmountRow(bg, 2, QStringLiteral("nezajištěné věřitele"), unsecured_, bankruptcy);
+    reliefMonths_ = new UpDownField(QStringLiteral("mesice_ins"), 0, 100, bankruptcy);
+    bg->addWidget(buddyLabel(QStringLiteral("Počet měsíců trvání oddlužení:"), reliefMonths_, bankruptcy), 3, 0);
+    bg->addWidget(reliefMonths_, 3, 1);
+    beforeApproval_ = new UpDownField(QStringLiteral("mesice_pred_schvalenim_ins"), 0, 100, bankruptcy);
+    beforeApprovalLabel_ =
+        buddyLabel(QStringLiteral("z toho měsíců do schválení oddlužení:"), beforeApproval_, bankruptcy);
+    bg->addWidget(beforeApprovalLabel_, 4, 0);
+    bg->addWidget(beforeApproval_, 4, 1);
+    bg->setColumnStretch(1, 1);
+    return bankruptcy;
+}
+
+QWidget* InsolvencyPage::buildReorganisationBox() {
+    auto* reorganisation = new QGroupBox(QStringLiteral("Reorganizace"), this);
+    reorganisation->setObjectName(QStringLiteral("Reorganizace_GroupBox"));
+    auto* rg = new QGridLayout(reorganisation);
+    turnover_ = new NumberField(QStringLiteral("PBNumEdit1"), 2, reorganisation);
+    addAmountRow(rg, 0, QStringLiteral("Měsíční obrat:"), turnover_, reorganisation);
+    reorganisationMonths_ = new UpDownField(QStringLiteral("MaskEdit2"), 0, 100, reorganisation);
+    rg->addWidget(buddyLabel(QStringLiteral("Počet měsíců trvání reorganizace"), reorganisationMonths_, reorganisation),
+                  1, 0);
+    rg->addWidget(reorganisationMonths_, 1, 1);
+    rg->setRowStretch(2, 1);
+    rg->setColumnStretch(1, 1);
+    return reorganisation;
 }
 
 std::string InsolvencyPage::selectedPrefix() const {

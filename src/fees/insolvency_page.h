@@ -7,12 +7,12 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace verdika::ui {
 
 class NumberField;
 class PageHost;
+class UpDownField;
 
 // The page "Insolvenční správce - odměna": the administrator's fee for
 // bankruptcy, debt relief and reorganisation at once, by version of the decree.
@@ -25,6 +25,8 @@ public:
     void Button15Click();  // "Vynulovat"
 
 private:
+    QWidget* buildBankruptcyBox();
+    QWidget* buildReorganisationBox();
     void versionChanged();
     std::string selectedPrefix() const;
 
@@ -33,11 +35,11 @@ private:
     QComboBox* version_;
     NumberField* secured_;
     NumberField* unsecured_;
-    QSpinBox* reliefMonths_;
+    UpDownField* reliefMonths_;
     QLabel* beforeApprovalLabel_;
-    QSpinBox* beforeApproval_;
+    UpDownField* beforeApproval_;
     NumberField* turnover_;
-    QSpinBox* reorganisationMonths_;
+    UpDownField* reorganisationMonths_;
     QPushButton* compute_;
     QPushButton* reset_;
     QPlainTextEdit* bankruptcyMemo_;

@@ -47,6 +47,7 @@
 #include "tariff/lists.h"
 #include "tariff/petition.h"
 #include "tariff/saved_calculation.h"
+#include "common/ui/radio_group.h"
 #include "tariff/ui/petition_section.h"
 #include "tariff/ui/tariff_widgets.h"
 

@@ -20,6 +20,7 @@
 #include "common/ini.h"
 #include "common/ui/qt_convert.h"
 #include "reference/regulation_window.h"
+#include "common/ui/radio_group.h"
 #include "tariff/ui/tariff_widgets.h"
 #include "ui_test_support.h"
 

@@ -13,9 +13,11 @@
 namespace verdika::ui {
 namespace {
 
-class Balloon : public QFrame {
+// The popup itself; made the first time it is needed, since a page has
+// many information buttons and most balloons are never shown.
+class BalloonPopup : public QFrame {
 public:
-    explicit Balloon(QWidget* control) : QFrame(control, Qt::ToolTip | Qt::FramelessWindowHint), control_(control) {
+    explicit BalloonPopup(QWidget* control) : QFrame(control, Qt::ToolTip | Qt::FramelessWindowHint) {
         setObjectName(QStringLiteral("balloon"));
         setFrameShape(QFrame::Box);
         auto* outer = new QHBoxLayout(this);
@@ -33,10 +35,6 @@ public:
         col->addWidget(title_);
         col->addWidget(text_);
         outer->addLayout(col);
-        timer_.setSingleShot(true);
-        timer_.setInterval(400);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { popUp(); });
-        control->installEventFilter(this);
     }
 
     void set(int icon, const QString& title, const QColor& fg, const QColor& bg, const QString& text) {
@@ -57,7 +55,40 @@ public:
                           .arg(bg.name(), fg.name()));
     }
 
-    QString text() const { return text_->text(); }
+private:
+    QLabel* icon_;
+    QLabel* title_;
+    QLabel* text_;
+};
+
+// What a control's balloon shows, and when: after the mouse has rested on
+// the control for a moment, centred under it; gone when the mouse leaves.
+class Balloon : public QObject {
+public:
+    explicit Balloon(QWidget* control) : QObject(control), control_(control) {
+        setObjectName(QStringLiteral("balloon_hint"));
+        timer_.setSingleShot(true);
+        timer_.setInterval(400);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] { popUp(); });
+        control->installEventFilter(this);
+    }
+
+    void set(int icon, const QString& title, const QColor& fg, const QColor& bg, const QString& text) {
+        icon_ = icon;
+        title_ = title;
+        fg_ = fg;
+        bg_ = bg;
+        text_ = text;
+        if (popup_) popup_->set(icon_, title_, fg_, bg_, text_);
+    }
+
+    QWidget* popup() {
+        if (!popup_ && control_) {
+            popup_ = new BalloonPopup(control_);
+            popup_->set(icon_, title_, fg_, bg_, text_);
+        }
+        return popup_;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
@@ -65,7 +96,7 @@ protected:
             if (e->type() == QEvent::Enter) timer_.start();
             else if (e->type() == QEvent::Leave || e->type() == QEvent::MouseButtonPress || e->type() == QEvent::Hide) {
                 timer_.stop();
-                hide();
+                if (popup_) popup_->hide();
             }
         }
         return false;
@@ -74,31 +105,40 @@ protected:
 private:
     void popUp() {
         if (!control_ || !control_->isVisible()) return;
-        adjustSize();
+        QWidget* p = popup();
+        p->adjustSize();
         QPoint below = control_->mapToGlobal(QPoint(control_->width() / 2, control_->height()));
-        QPoint pos(below.x() - width() / 2, below.y() + 2);
+        QPoint pos(below.x() - p->width() / 2, below.y() + 2);
         if (QScreen* s = control_->screen()) {
             QRect r = s->availableGeometry();
-            pos.setX(std::clamp(pos.x(), r.left(), std::max(r.left(), r.right() - width())));
-            if (pos.y() + height() > r.bottom()) pos.setY(control_->mapToGlobal(QPoint(0, 0)).y() - height() - 2);
+            pos.setX(std::clamp(pos.x(), r.left(), std::max(r.left(), r.right() - p->width())));
+            if (pos.y() + p->height() > r.bottom()) pos.setY(control_->mapToGlobal(QPoint(0, 0)).y() - p->height() - 2);
         }
-        move(pos);
-        show();
+        p->move(pos);
+        p->show();
     }
 
     QPointer<QWidget> control_;
-    QLabel* icon_;
-    QLabel* title_;
-    QLabel* text_;
+    QPointer<BalloonPopup> popup_;
+    int icon_ = 0;
+    QString title_, text_;
+    QColor fg_, bg_;
     QTimer timer_;
 };
+
+Balloon* hintOf(QWidget* control) {
+    if (!control) return nullptr;
+    for (QObject* child : control->children())
+        if (child->objectName() == QLatin1String("balloon_hint")) return static_cast<Balloon*>(child);
+    return nullptr;
+}
 
 }  // namespace
 
 void Bublinova_Napoveda(QWidget* control, int icon, const QString& title, const QColor& textColour,
                         const QColor& background, const QString& text) {
     if (!control) return;
-    auto* b = static_cast<Balloon*>(balloonOf(control));
+    Balloon* b = hintOf(control);
     if (!b) b = new Balloon(control);
     b->set(icon, title, textColour, background, text);
 }
@@ -108,10 +148,8 @@ void infoBalloon(QWidget* control, const QString& title, const QString& text) {
 }
 
 QWidget* balloonOf(QWidget* control) {
-    if (!control) return nullptr;
-    for (QObject* child : control->children())
-        if (child->objectName() == QLatin1String("balloon")) return static_cast<QWidget*>(child);
-    return nullptr;
+    Balloon* b = hintOf(control);
+    return b ? b->popup() : nullptr;
 }
 
 }  // namespace verdika::ui

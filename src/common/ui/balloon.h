@@ -17,7 +17,8 @@ void Bublinova_Napoveda(QWidget* control, int icon, const QString& title, const 
 // The information buttons' standard look: icon 1, black on light blue.
 void infoBalloon(QWidget* control, const QString& title, const QString& text);
 
-// The balloon attached to a control, for tests (nullptr when none).
+// The popup of a control's balloon (made now if it has not been shown), for
+// tests; nullptr when the control has none.
 QWidget* balloonOf(QWidget* control);
 
 }  // namespace verdika::ui

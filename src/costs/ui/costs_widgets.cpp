@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/ui/controls.h"
 #include "common/errors.h"
 #include "common/ini.h"
 #include "common/numbers.h"
@@ -55,7 +56,7 @@ QToolButton* copyButton(const QString& name, bool blue, QWidget* parent) {
 }
 
 QToolButton* tipButton(const QString& name, const QString& title, const QString& text, QWidget* parent) {
-    QToolButton* b = makeInfoButton(name, parent);
+    QToolButton* b = infoButton(name, parent);
     infoBalloon(b, title, text);
     return b;
 }

@@ -16,6 +16,7 @@
 #include "app/data_module.h"
 #include "app/settings.h"
 #include "app/ui/page_host.h"
+#include "common/ui/controls.h"
 #include "common/numbers.h"
 #include "common/ui/action.h"
 #include "common/ui/balloon.h"
@@ -27,6 +28,7 @@
 #include "costs/costs_page.h"
 #include "costs/summary.h"
 #include "fees/ui/fee_page_parts.h"
+#include "common/ui/radio_group.h"
 #include "tariff/ui/tariff_widgets.h"
 
 namespace verdika::ui {
@@ -68,7 +70,7 @@ MonetaryTab::MonetaryTab(CostsPage& page, QWidget* parent) : QWidget(parent), pa
     inputs->setHorizontalSpacing(6);
     inputs->setVerticalSpacing(4);
     int row = 0;
-    auto* feeTip = makeInfoButton(QStringLiteral("BitBtn13"), content);
+    auto* feeTip = infoButton(QStringLiteral("BitBtn13"), content);
     infoBalloon(feeTip, QStringLiteral("Odměna - § 16"),
                 QStringLiteral("Pro určení sazeb odměn je rozhodný stav v době vyhlášení (vydání) rozhodnutí."));
     date_ = makeDateEdit(QStringLiteral("Naklad_Date"), content);

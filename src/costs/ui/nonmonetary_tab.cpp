@@ -33,6 +33,7 @@
 #include "fees/court_fee.h"
 #include "fees/fee_text.h"
 #include "fees/ui/fee_page_parts.h"
+#include "common/ui/radio_group.h"
 #include "tariff/ui/tariff_widgets.h"
 
 namespace verdika::ui {

@@ -7,21 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QListWidget>
-#include <QStyle>
 #include <QToolButton>
 
 #include "common/ui/balloon.h"
+#include "common/ui/controls.h"
 
 namespace verdika::ui {
-
-QToolButton* makeInfoButton(const QString& objectName, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(objectName);
-    b->setIcon(parent->style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
 
 void addCalculatorTip(QToolButton* button) {
     infoBalloon(button, QStringLiteral("Schránkulačka"),
@@ -31,29 +22,21 @@ void addCalculatorTip(QToolButton* button) {
 }
 
 QLabel* addDecreeCaption(QBoxLayout* layout, const QString& objectName, const QString& text, QWidget* parent) {
-    auto* caption = new QLabel(text, parent);
-    caption->setObjectName(objectName);
-    QFont bold = caption->font();
-    bold.setBold(true);
-    caption->setFont(bold);
+    QLabel* caption = boldLabel(objectName, text, parent);
     layout->addWidget(caption);
     return caption;
 }
 
 void addSearchRow(QBoxLayout* layout, const QString& label, QLineEdit* edit, QPushButton* next, QWidget* parent) {
     auto* row = new QHBoxLayout;
-    auto* l = new QLabel(label, parent);
-    l->setBuddy(edit);
-    row->addWidget(l);
+    row->addWidget(buddyLabel(label, edit, parent));
     row->addWidget(edit, 1);
     row->addWidget(next);
     layout->addLayout(row);
 }
 
 void addAmountRow(QGridLayout* grid, int row, const QString& label, QWidget* field, QWidget* parent) {
-    auto* l = new QLabel(label, parent);
-    l->setBuddy(field);
-    grid->addWidget(l, row, 0);
+    grid->addWidget(buddyLabel(label, field, parent), row, 0);
     grid->addWidget(field, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("Kč"), parent), row, 2);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Pieces the fee pages share: the information button with the
-// "Schránkulačka" tip, an amount row (label, field, "Kč"), and the item
-// list's change signal (a click or a key, once per change).
+// Pieces the fee pages share: the "Schránkulačka" tip of the information
+// buttons, the decree caption, the list search row, an amount row (label,
+// field, "Kč"), and the item list's change signal (a click or a key, once
+// per change).
 #include <QString>
 #include <functional>
 
@@ -16,7 +17,6 @@ class QWidget;
 
 namespace verdika::ui {
 
-QToolButton* makeInfoButton(const QString& objectName, QWidget* parent);
 // The tip of the notary and executor pages' information buttons.
 void addCalculatorTip(QToolButton* button);
 // The bold caption naming the decree and its amendments.

@@ -16,6 +16,7 @@
 #include "common/ini.h"
 #include "common/text.h"
 #include "common/ui/qt_convert.h"
+#include "common/ui/radio_group.h"
 #include "tariff/ui/tariff_widgets.h"
 
 namespace verdika::ui {

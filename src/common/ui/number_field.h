@@ -1,7 +1,8 @@
 #pragma once
-// The number fields of the fee pages: right-aligned, a fixed number of
-// decimals and thousands dots ("12.345,67"). Typing is free; the text is
-// re-formatted when the field is left, and value() reads it back.
+// Number fields of the pages: right-aligned, a fixed number of decimals and
+// thousands dots ("12.345,67"). Typing is free; the text is re-formatted when
+// the field is left, and value() reads it back. A thousands dot counts only
+// where it groups thousands, so "12.5" is refused rather than read as 125.
 #include <QLineEdit>
 
 namespace verdika::ui {

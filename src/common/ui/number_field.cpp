@@ -1,8 +1,8 @@
-#include "fees/ui/number_field.h"
+#include "common/ui/number_field.h"
 
 #include "common/errors.h"
+#include "common/numbers.h"
 #include "common/ui/qt_convert.h"
-#include "fees/fee_text.h"
 
 namespace verdika::ui {
 
@@ -14,22 +14,22 @@ NumberField::NumberField(const QString& objectName, int decimals, QWidget* paren
     connect(this, &QLineEdit::editingFinished, this, &NumberField::reformat);
 }
 
-double NumberField::value() const { return fees::parseGrouped(ss(text())); }
+double NumberField::value() const { return parseGrouped(ss(text())); }
 
 bool NumberField::hasValue() const {
     try {
-        fees::parseGrouped(ss(text()));
+        parseGrouped(ss(text()));
         return true;
     } catch (const ConversionError&) {
         return false;
     }
 }
 
-void NumberField::setValue(double v) { setText(qs(fees::formatGrouped(v, decimals_))); }
+void NumberField::setValue(double v) { setText(qs(formatGrouped(v, decimals_))); }
 
 void NumberField::reformat() {
     if (isReadOnly() || !hasValue()) return;
-    const QString formatted = qs(fees::formatGrouped(value(), decimals_));
+    const QString formatted = qs(formatGrouped(value(), decimals_));
     if (formatted != text()) setText(formatted);
 }
 

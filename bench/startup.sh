@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Start-up cost of the program against a bare Qt window of the same shape
+# (bench/startup_floor.cpp): runs the two in turn, A B A B ..., on the
+# offscreen platform, and prints the median CPU time (user + system) and
+# peak memory of each and their ratios. A benchmark, never a test.
+#   bench/startup.sh [BUILD-DIR] [PAIRS]
+# BUILD-DIR (default build-bench) is configured as a Release build with the
+# benchmarks when it has none; PAIRS defaults to 15 (at least 11).
+# VERDIKA_PROGRAM and VERDIKA_FLOOR name other binaries to measure (an older
+# build, say); with both set nothing is built.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build-bench}
+pairs=${2:-15}
+[ "$pairs" -ge 11 ] || { echo "startup.sh: at least 11 pairs" >&2; exit 2; }
+program=${VERDIKA_PROGRAM:-$build/bin/verdika}
+floor=${VERDIKA_FLOOR:-$build/bin/verdika_startup_floor}
+if [ -z "${VERDIKA_PROGRAM:-}" ] || [ -z "${VERDIKA_FLOOR:-}" ]; then
+  if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERDIKA_BENCH=ON -DVERDIKA_TESTS=OFF >/dev/null
+  fi
+  cmake --build "$build" --target verdika verdika_startup_floor >/dev/null
+fi
+
+export QT_QPA_PLATFORM=offscreen
+data=$(mktemp -d)
+out=$(mktemp -d)
+trap 'rm -rf "$data" "$out"' EXIT
+export VERDIKA_DATA_DIR="$data"
+# The first start fills the data directory (databases, copies); it is not measured.
+"$program" --exit-after-start
+
+measure() {  # prints "cpu-seconds peak-kilobytes"
+  /usr/bin/time -f '%U %S %M' -o "$out/t" "$@" >/dev/null 2>&1
+  awk '{ printf "%.3f %d\n", $1 + $2, $3 }' "$out/t"
+}
+for ((i = 0; i < pairs; i++)); do
+  measure "$floor" >> "$out/floor"
+  measure "$program" --exit-after-start >> "$out/program"
+done
+
+median() {  # column of a file
+  sort -g -k"$2" "$1" | awk -v c="$2" '{ v[NR] = $c } END { m = int((NR + 1) / 2); print (NR % 2) ? v[m] : (v[m] + v[m + 1]) / 2 }'
+}
+fc=$(median "$out/floor" 1); fm=$(median "$out/floor" 2)
+pc=$(median "$out/program" 1); pm=$(median "$out/program" 2)
+printf '%-26s %10s %14s\n' "" "CPU s" "peak KB"
+printf '%-26s %10s %14s\n' "bare window (floor)" "$fc" "$fm"
+printf '%-26s %10s %14s\n' "verdika --exit-after-start" "$pc" "$pm"
+awk -v fc="$fc" -v fm="$fm" -v pc="$pc" -v pm="$pm" \
+  'BEGIN { printf "ratio: CPU %.2f (goal <= 1.30), peak memory %.2f (goal <= 1.25); %d pairs\n", pc / fc, pm / fm, '"$pairs"' }'
