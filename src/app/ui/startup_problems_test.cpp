@@ -37,7 +37,9 @@ class StartupProblemsTest : public QObject {
 private slots:
     // A missing shipped table and a foreign task database once raised three
     // boxes while the window was being built; now nothing stops the start and
-    // one message lists the problems after the window appears.
+    // one message lists the problems after the window appears. Pages are made
+    // when first shown, so the missing table is told by the page that needs
+    // it, when it is opened, not at start.
     void problemsAreToldOnceAfterTheWindowAppears() {
         TempDir dir;
         const fs::path program = copyOfShippedTables(dir / "program");
@@ -49,14 +51,19 @@ private slots:
         auto started = ui::startMainWindow(data, AppFixture::quietOptions(), -1, true);
         QVERIFY(started.window->isVisible());
         QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.messages.join(" | ")));
-        QVERIFY(started.problems.size() >= 2);
+        QVERIFY(!started.problems.empty());
 
         ui::showStartupProblemsLater(*started.window, started.problems);
         QTRY_COMPARE(boxes.messages.size(), 1);
         const QString text = boxes.messages.first();
-        QVERIFY(text.startsWith(QStringLiteral("Při spuštění programu se objevily tyto problémy:")));
-        QVERIFY2(text.contains(QStringLiteral("dph.ini")), qPrintable(text));
+        QVERIFY(text.startsWith(QStringLiteral("Při spuštění programu se objevil")));
+        QVERIFY2(text.contains(QStringLiteral("lhuty.db")), qPrintable(text));
         QCOMPARE(boxes.kinds.front(), ui::MessageKind::Warning);
+
+        // Every page still opens; the one that needs the table names it.
+        boxes.messages.clear();
+        for (int i = 0; i < ui::kPageCount; ++i) started.window->page(i);
+        QVERIFY2(boxes.messages.join(" | ").contains(QStringLiteral("dph.ini")), qPrintable(boxes.messages.join(" | ")));
     }
 
     void aCleanStartHasNothingToTell() {
