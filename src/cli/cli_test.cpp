@@ -82,6 +82,7 @@ TEST(CliJson, EverySubcommandHasIt) {
         "zadostiucineni --od 1.1.2010 --do 1.1.2013 --zvysit 20 --json",
         "naklady --jistina 42.629,10 --datum 1.3.2005 --ukon 1.3.2005 --json",
         "srazky --mzda 35.000 --obdobi 3/2026 --json",
+        "soudy --obec Kolín --json",
     };
     std::set<std::string> covered;
     for (const char* line : lines) {
