@@ -83,6 +83,7 @@ TEST(CliJson, EverySubcommandHasIt) {
         "naklady --jistina 42.629,10 --datum 1.3.2005 --ukon 1.3.2005 --json",
         "srazky --mzda 35.000 --obdobi 3/2026 --json",
         "soudy --obec Kolín --json",
+        "sjm --json",
     };
     std::set<std::string> covered;
     for (const char* line : lines) {
