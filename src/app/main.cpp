@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "common/errors.h"
 #include "common/ui/qt_convert.h"
+#include "common/ui/translations.h"
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Verdika"));
     QApplication::setApplicationVersion(QStringLiteral(VERDIKA_VERSION));
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
+    verdika::ui::installQtTranslations(app);
 
     std::unique_ptr<verdika::DataModule> data;
     try {

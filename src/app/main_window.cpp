@@ -12,14 +12,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QAbstractScrollArea>
-#include <QDesktopServices>
-#include <QUrl>
 
 #include "app/data_module.h"
 #include "app/txt_page.h"
 #include "calculators/calculator_page.h"
 #include "calculators/compensation_page.h"
 #include "calculators/settlement_page.h"
+#include "calculators/wage_deduction_page.h"
 #include "common/ui/action.h"
 #include "common/ui/find_dialog.h"
 #include "common/ui/messages.h"
@@ -35,11 +34,11 @@
 #include "fees/notary_page.h"
 #include "interest/interest_page.h"
 #include "maintenance/about_window.h"
+#include "maintenance/updates.h"
 #include "reference/admin_fees_page.h"
 #include "reference/institutions_page.h"
 #include "reference/laws_page.h"
 #include "reference/regulation_window.h"
-#include "reference/wage_deduction_page.h"
 #include "tariff/tariff_page.h"
 #include "travel/travel_page.h"
 
@@ -131,6 +130,8 @@ QWidget* MainWindow::page(int pageIndex) {
     built = spec.make(*this);
     shell->layout()->addWidget(built);
     built->show();
+    if (auto* laws = qobject_cast<LawsPage*>(built))
+        connect(laws, &LawsPage::findRequested, this, [this](const QString& text) { openLawFind(text); });
     return built;
 }
 
@@ -198,14 +199,11 @@ void MainWindow::showEvent(QShowEvent* e) {
 }
 
 void MainWindow::startReleaseCheck() {
-    const QString host = qs(data_.settings().serviceHost());
+    // The stamp of the program directory: a data directory refreshed from an
+    // older copy must not hide a newer release.
     const QString localStamp = qpath(data_.programFile("verdika.txt"));
-    StartupVersionCheck::start(host + QStringLiteral("/download/verdika.txt"), localStamp,
-                               options_.releaseCheckTimeoutMs, [this, host] {
-        if (confirm(this, QStringLiteral("Chcete načíst stránku s novou verzí programu? Pokud budete program "
-                                         "instalovat, nejdříve ukončete běžící program.")))
-            QDesktopServices::openUrl(QUrl(host + QStringLiteral("/download/verdika.zip")));
-    }, this);
+    StartupVersionCheck::start(qs(updates::releaseStampUrl(data_.settings().serviceHost())), localStamp,
+                               options_.releaseCheckTimeoutMs, [this] { aboutWindow()->offerNewRelease(); }, this);
 }
 
 int MainWindow::visibleIndexOf(int pageIndex) const {
@@ -255,11 +253,12 @@ void MainWindow::showRegulation(const QString& filePath) {
     });
 }
 
-void MainWindow::openLawFind() {
+void MainWindow::openLawFind(const QString& text) {
     if (!findDialog_) {
         findDialog_ = new FindDialog(this);
         connect(findDialog_, &FindDialog::findNext, this, &MainWindow::finddialog1Find);
     }
+    if (!text.isEmpty()) findDialog_->setFindText(text);
     findDialog_->show();
     findDialog_->raise();
 }

@@ -57,8 +57,8 @@ public:
 
     // A tab change by the user: the window takes the page's height.
     void PageControl1Change();
-    // The find dialog of the law-text memo.
-    void openLawFind();
+    // The find dialog of the law-text memo, with the text to look for (empty keeps the last one).
+    void openLawFind(const QString& text = {});
     void finddialog1Find();
     FindDialog* findDialog() const { return findDialog_; }
     void StatusBar1Click();

@@ -32,7 +32,10 @@ struct IntSetting : SettingKey {
 };
 
 inline constexpr std::string_view kDefaultServiceHost = "https://www.verdika.cz";
+inline constexpr std::string_view kDefaultLawTextHost = "https://www.verdika.cz";
 inline constexpr std::string_view kDefaultLawPortalHost = "https://portal.gov.cz";
+inline constexpr std::string_view kDefaultLawWebHost = "https://www.zakonyprolidi.cz";
+inline constexpr std::string_view kDefaultMapServiceHost = "https://maps.google.com";
 inline constexpr int kDefaultDaysAhead = 3;
 
 namespace setting {
@@ -55,8 +58,11 @@ inline constexpr TextSetting TariffPetition3{{"vzor_tarif", "petit3"}, ""};
 inline constexpr IntSetting CourtPrintFormat{{"soud", "format"}, 0};
 // Addresses of the network services (hosts are ours to choose; tests point
 // them at a local server). An empty value counts as the default too.
-inline constexpr TextSetting ServiceHost{{"sluzby", "verdika"}, kDefaultServiceHost};
-inline constexpr TextSetting LawPortalHost{{"sluzby", "zakony"}, kDefaultLawPortalHost};
+inline constexpr TextSetting ServiceHost{{"sluzby", "verdika"}, kDefaultServiceHost};      // release stamp, news, downloads
+inline constexpr TextSetting LawTextHost{{"sluzby", "zakony"}, kDefaultLawTextHost};       // law texts by number ("Zákony")
+inline constexpr TextSetting LawPortalHost{{"sluzby", "portal"}, kDefaultLawPortalHost};  // the public portal's law downloads
+inline constexpr TextSetting LawWebHost{{"sluzby", "predpisy"}, kDefaultLawWebHost};      // law texts on the web
+inline constexpr TextSetting MapServiceHost{{"sluzby", "mapy"}, kDefaultMapServiceHost};  // map links of the institutions' page
 }  // namespace setting
 
 class Settings {
@@ -86,9 +92,13 @@ public:
     // number counts as the default 3 (it is never pasted into SQL).
     int daysAhead() const;
     std::string serviceHost() const;
+    std::string lawTextHost() const;
     std::string lawPortalHost() const;
+    std::string lawWebHost() const;
+    std::string mapServiceHost() const;
 
 private:
+    std::string host(const TextSetting& k) const;
     std::filesystem::path file_;
 };
 

@@ -52,6 +52,10 @@ StartupReport prepareDataDirectory(const AppPaths& paths) {
     const fs::path settings = paths.dataDir / kSettingsFile;
     if (!fileExists(settings) && fileExists(paths.programDir / kSettingsFile))
         if (PridatDokument(settings, paths.programDir / kSettingsFile)) report.copied.emplace_back(kSettingsFile);
+    // The release's news, shown by "Novinky" until it downloads newer ones.
+    const fs::path news = paths.dataDir / kNewsFile;
+    if (!fileExists(news) && fileExists(paths.programDir / kNewsFile))
+        if (PridatDokument(news, paths.programDir / kNewsFile)) report.copied.emplace_back(kNewsFile);
 
     if (isNewRelease(paths.programDir / kStampFile, paths.dataDir / kStampFile)) {
         report.releaseWasNew = true;

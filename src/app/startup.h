@@ -16,14 +16,16 @@ inline constexpr std::array<std::string_view, 5> kDataSubfolders = {"Excel-expor
 
 // Files refreshed from the program directory when a new release is
 // installed, in this order; the stamp comes after the data files, so an
-// interrupted refresh repeats at the next start. User files are never listed.
-inline constexpr std::array<std::string_view, 15> kRefreshedFiles = {
+// interrupted refresh repeats at the next start. User files are never listed:
+// the spouses' settlement workbook is one (the page provides it when missing).
+inline constexpr std::array<std::string_view, 14> kRefreshedFiles = {
     "177_1996_1.1.2012.vrd", "177_1996_1.1.2011.vrd", "484_2000_1.3.2012.vrd", "484_2000_1.9.2006.vrd",
     "484_2000_29.12.2000.vrd", "uroky.vrd", "o_soudech.vrd", "zakonik_prace.vrd", "urok_nalez.vrd",
-    "urok_z_prodleni.vrd", "notar_tarif.vrd", "notar.vrd", "exekutor.vrd", "verdika.txt", "sjm_vypocet.xls"};
+    "urok_z_prodleni.vrd", "notar_tarif.vrd", "notar.vrd", "exekutor.vrd", "verdika.txt"};
 
 inline constexpr std::string_view kStampFile = "verdika.txt";
 inline constexpr std::string_view kSettingsFile = "nastaveni.ini";
+inline constexpr std::string_view kNewsFile = "verdika_novinky.txt";
 inline constexpr std::string_view kTasksDatabase = "lhuty.db";
 inline constexpr std::string_view kTasksSeed = "lhuty.sql";
 inline constexpr std::string_view kInstitutionsDatabase = "databaze.db";

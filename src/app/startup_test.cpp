@@ -70,7 +70,7 @@ TEST(Startup, NewReleaseRefreshesListedFilesOnly) {
     EXPECT_EQ(dm.settings().getString(setting::UserName), "JUDr. Nováková");
     EXPECT_EQ(dm.tasks().all().size(), 1u);
     // Files the program directory lacks are reported, not invented.
-    EXPECT_NE(std::find(r.missingInProgram.begin(), r.missingInProgram.end(), "sjm_vypocet.xls"),
+    EXPECT_NE(std::find(r.missingInProgram.begin(), r.missingInProgram.end(), "o_soudech.vrd"),
               r.missingInProgram.end());
 }
 
@@ -118,6 +118,17 @@ TEST(Startup, PortableModeUsesTheProgramDirectoryInPlace) {
     EXPECT_TRUE(fs::is_directory(in.paths.programDir / "PDF"));
     EXPECT_TRUE(fs::exists(in.paths.programDir / "lhuty.db"));
     EXPECT_EQ(readBytes(in.paths.programDir / "uroky.vrd"), "shipped rates");
+}
+
+TEST(Startup, ShippedNewsAreCopiedOnlyWhenTheUserHasNone) {
+    Install in;
+    writeBytes(in.paths.programDir / "verdika_novinky.txt", "shipped news");
+    prepareDataDirectory(in.paths);
+    EXPECT_EQ(readBytes(in.data("verdika_novinky.txt")), "shipped news");
+    writeBytes(in.data("verdika_novinky.txt"), "downloaded news");
+    writeBytes(in.paths.programDir / "verdika.txt", "2.0.0\n");
+    prepareDataDirectory(in.paths);
+    EXPECT_EQ(readBytes(in.data("verdika_novinky.txt")), "downloaded news");
 }
 
 }  // namespace

@@ -56,6 +56,17 @@ void Database::createFromSql(const std::filesystem::path& path, std::string_view
     }
 }
 
+Database Database::inMemory(std::string_view sql, const std::filesystem::path& name) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw IoError("Databázi " + pathText(name) + " nelze otevřít: nedostatek paměti");
+    }
+    Database d(db, name);
+    d.exec(sql);
+    return d;
+}
+
 Database::Database(Database&& other) noexcept : db_(other.db_), path_(std::move(other.path_)) { other.db_ = nullptr; }
 
 Database& Database::operator=(Database&& other) noexcept {

@@ -20,6 +20,8 @@ public:
     // Creates a new database file from SQL text, atomically: the file appears
     // only when the whole script ran.
     static void createFromSql(const std::filesystem::path& path, std::string_view sql);
+    // A database in memory built from SQL text; `name` stands for it in messages.
+    static Database inMemory(std::string_view sql, const std::filesystem::path& name);
 
     Database(Database&& other) noexcept;
     Database& operator=(Database&& other) noexcept;

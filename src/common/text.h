@@ -26,6 +26,16 @@ std::string asciiUpper(std::string_view text);
 std::string asciiLower(std::string_view text);
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
 
+// Lower-cases the letters of Czech text (a–z and the accented letters of
+// Latin-1 and Latin Extended-A), so "Č" matches "č" in a search. Bytes that
+// are not UTF-8 stay as they are.
+std::string foldCase(std::string_view utf8);
+
+// Czech alphabetical order: accents and case count only between otherwise
+// equal texts, except that č, ř, š, ž are letters of their own after c, r,
+// s, z and "ch" comes after h. Negative, zero or positive like strcmp.
+int compareCzech(std::string_view a, std::string_view b);
+
 // Text search of the find dialogs: first occurrence at or after `from`
 // (a character offset in UTF-16 units, as the edit controls count), wholly
 // inside the text; matchCase off folds a–z only. npos when not found.

@@ -41,5 +41,26 @@ TEST(FindText, FoldsOnlyAsciiLetters) {
     EXPECT_EQ(findText(u"aaa", u"aa", 2, true), std::u16string::npos);
 }
 
+TEST(FoldCase, LowersCzechLettersAndKeepsTheRest) {
+    EXPECT_EQ(foldCase("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ"), "áčďéěíňóřšťúůýž");
+    EXPECT_EQ(foldCase("ÚSTÍ nad Labem 400 01"), "ústí nad labem 400 01");
+    EXPECT_EQ(foldCase("a\xC3"), "a\xC3");  // a cut sequence is kept byte for byte
+}
+
+TEST(CompareCzech, AlphabeticalOrderOfCzechNames) {
+    const std::vector<std::string> sorted = {
+        "Benešov", "Cvikov", "Česká Lípa", "Hodonín", "Cheb", "Chomutov", "Ivančice", "okresní", "Okresní",
+        "Okřesní", "Praha 10", "Praha 2", "Rakovník", "Řevnice", "Sokolov", "Šumperk", "Uherské Hradiště",
+        "Ústí nad Labem", "Ústí nad Labem-město", "Zlín", "Žďár nad Sázavou"};
+    for (size_t i = 0; i < sorted.size(); ++i)
+        for (size_t j = 0; j < sorted.size(); ++j) {
+            const int c = compareCzech(sorted[i], sorted[j]);
+            EXPECT_EQ(c < 0, i < j) << sorted[i] << " / " << sorted[j];
+            EXPECT_EQ(c == 0, i == j) << sorted[i] << " / " << sorted[j];
+        }
+    EXPECT_GT(compareCzech("Dobříš", "Dobruška"), 0);  // ř after r, whatever follows
+    EXPECT_LT(compareCzech("Jičín", "Jihlava"), 0);     // í counts as i: č before h
+}
+
 }  // namespace
 }  // namespace verdika

@@ -74,6 +74,20 @@ void Sheet::setFormula(int row, int col, std::string formula) {
     Cell& c = cell(row, col);
     c.kind = Cell::Kind::Formula;
     c.text = std::move(formula);
+    c.hasValue = false;
+    c.textValue.reset();
+}
+
+void Sheet::setFormula(int row, int col, std::string formula, double value) {
+    setFormula(row, col, std::move(formula));
+    Cell& c = cell(row, col);
+    c.number = value;
+    c.hasValue = true;
+}
+
+void Sheet::setTextFormula(int row, int col, std::string formula, std::string value) {
+    setFormula(row, col, std::move(formula));
+    cell(row, col).textValue = std::move(value);
 }
 
 void Sheet::setValue(int row, int col, std::string_view value) {
@@ -163,7 +177,68 @@ lxw_format* makeFormat(lxw_workbook* wb, const Format& f) {
         format_set_right_color(x, f.borderColor);
     }
     if (!f.numberFormat.empty()) format_set_num_format(x, f.numberFormat.c_str());
+    if (f.fill) format_set_bg_color(x, f.fill);
+    if (f.fontColor) format_set_font_color(x, f.fontColor);
+    if (!f.locked) format_set_unlocked(x);
     return x;
+}
+
+void writeCell(lxw_worksheet* ws, lxw_row_t row, lxw_col_t col, const Sheet::Cell& cell, lxw_format* f) {
+    switch (cell.kind) {
+        case Sheet::Cell::Kind::Empty: worksheet_write_blank(ws, row, col, f); break;
+        case Sheet::Cell::Kind::Text: worksheet_write_string(ws, row, col, cell.text.c_str(), f); break;
+        case Sheet::Cell::Kind::Number: worksheet_write_number(ws, row, col, cell.number, f); break;
+        case Sheet::Cell::Kind::Formula:
+            if (cell.textValue)
+                worksheet_write_formula_str(ws, row, col, cell.text.c_str(), f, cell.textValue->c_str());
+            else if (cell.hasValue)
+                worksheet_write_formula_num(ws, row, col, cell.text.c_str(), f, cell.number);
+            else
+                worksheet_write_formula(ws, row, col, cell.text.c_str(), f);
+            break;
+    }
+}
+
+// libxlsxwriter copies the validation when it is added, so the texts need
+// to live only for the call.
+void addValidation(lxw_worksheet* ws, const Range& r, const Sheet::Validation& v) {
+    lxw_data_validation dv{};
+    std::vector<std::string> items = v.items;
+    std::vector<char*> list;
+    if (v.kind == Sheet::Validation::Kind::List) {
+        dv.validate = LXW_VALIDATION_TYPE_LIST;
+        for (auto& item : items) list.push_back(item.data());
+        list.push_back(nullptr);
+        dv.value_list = list.data();
+    } else {
+        dv.validate = LXW_VALIDATION_TYPE_DECIMAL;
+        if (v.maximum) {
+            dv.criteria = LXW_VALIDATION_CRITERIA_BETWEEN;
+            dv.minimum_number = v.minimum;
+            dv.maximum_number = *v.maximum;
+        } else {
+            dv.criteria = LXW_VALIDATION_CRITERIA_GREATER_THAN_OR_EQUAL_TO;
+            dv.value_number = v.minimum;
+        }
+    }
+    std::string title = v.errorTitle, message = v.errorMessage;
+    if (!title.empty()) dv.error_title = title.data();
+    if (!message.empty()) dv.error_message = message.data();
+    worksheet_data_validation_range(ws, static_cast<lxw_row_t>(r.firstRow), static_cast<lxw_col_t>(r.firstCol),
+                                    static_cast<lxw_row_t>(r.lastRow), static_cast<lxw_col_t>(r.lastCol), &dv);
+}
+
+void writeProperties(lxw_workbook* wb, const Properties& p) {
+    std::string title = p.title, subject = p.subject, author = p.author, company = p.company, comments = p.comments;
+    lxw_doc_properties props{};
+    auto text = [](std::string& s) { return s.empty() ? nullptr : s.data(); };
+    props.title = text(title);
+    props.subject = text(subject);
+    props.author = text(author);
+    props.company = text(company);
+    props.comments = text(comments);
+    if (p.created) props.created = static_cast<time_t>(*p.created);
+    workbook_set_properties(wb, &props);
 }
 
 }  // namespace
@@ -175,6 +250,7 @@ void Workbook::save(const std::filesystem::path& path) const {
     const std::string tmpName = pathText(tmp);
     lxw_workbook* wb = workbook_new(tmpName.c_str());
     if (!wb) throw IoError("Sešit " + pathText(path) + " nelze vytvořit.");
+    writeProperties(wb, properties_);
     std::vector<std::pair<Format, lxw_format*>> formats;
     auto formatFor = [&](const Format& f) -> lxw_format* {
         if (f == Format{}) return nullptr;
@@ -194,17 +270,21 @@ void Workbook::save(const std::filesystem::path& path) const {
             worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
         for (const auto& [r, height] : s.rowHeights_)
             worksheet_set_row(ws, static_cast<lxw_row_t>(r), height, nullptr);
-        for (const auto& [key, cell] : s.cells_) {
-            const auto row = static_cast<lxw_row_t>(key.first);
-            const auto col = static_cast<lxw_col_t>(key.second);
-            lxw_format* f = formatFor(cell.format);
-            switch (cell.kind) {
-                case Sheet::Cell::Kind::Empty: worksheet_write_blank(ws, row, col, f); break;
-                case Sheet::Cell::Kind::Text: worksheet_write_string(ws, row, col, cell.text.c_str(), f); break;
-                case Sheet::Cell::Kind::Number: worksheet_write_number(ws, row, col, cell.number, f); break;
-                case Sheet::Cell::Kind::Formula: worksheet_write_formula(ws, row, col, cell.text.c_str(), f); break;
-            }
+        // Merged ranges first: the first cell's value is written over the merge below.
+        for (const Range& m : s.merges_) {
+            const Sheet::Cell* first = s.find(m.firstRow, m.firstCol);
+            worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow), static_cast<lxw_col_t>(m.firstCol),
+                                  static_cast<lxw_row_t>(m.lastRow), static_cast<lxw_col_t>(m.lastCol), "",
+                                  first ? formatFor(first->format) : nullptr);
         }
+        for (const auto& [key, cell] : s.cells_)
+            writeCell(ws, static_cast<lxw_row_t>(key.first), static_cast<lxw_col_t>(key.second), cell,
+                      formatFor(cell.format));
+        for (const auto& [range, v] : s.validations_) addValidation(ws, range, v);
+        if (s.freeze_) worksheet_freeze_panes(ws, static_cast<lxw_row_t>(s.freeze_->first),
+                                              static_cast<lxw_col_t>(s.freeze_->second));
+        if (s.protected_) worksheet_protect(ws, nullptr, nullptr);
+        if (s.landscape_) worksheet_set_landscape(ws);
         if (!s.printArea_.empty()) {
             Range r = Range::parse(s.printArea_);
             worksheet_print_area(ws, static_cast<lxw_row_t>(r.firstRow), static_cast<lxw_col_t>(r.firstCol),

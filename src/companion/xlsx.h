@@ -3,6 +3,7 @@
 // describe it to a spreadsheet program (cell values, formulas, formats on
 // ranges, row heights, column widths), then saved as a real .xlsx file.
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -29,6 +30,9 @@ struct Format {
     std::uint32_t borderColor = 0;   // RGB; 0 = automatic
     std::string numberFormat;        // empty = General
     double fontSize = 0;             // 0 = default
+    std::uint32_t fill = 0;          // background RGB; 0 = none
+    std::uint32_t fontColor = 0;     // RGB; 0 = automatic
+    bool locked = true;              // matters once the sheet is protected
     friend bool operator==(const Format&, const Format&) = default;
 };
 
@@ -51,6 +55,10 @@ public:
     void setText(int row, int col, std::string text);
     void setNumber(int row, int col, double value);
     void setFormula(int row, int col, std::string formula);  // "=SUM(B2:B5)"
+    // A formula with the value it has on the sheet as written, so a program
+    // that does not recalculate on opening still shows it.
+    void setFormula(int row, int col, std::string formula, double value);
+    void setTextFormula(int row, int col, std::string formula, std::string value);
     // As a value handed to a spreadsheet cell: "=…" is a formula, a number
     // written with a decimal point is a number, anything else text.
     void setValue(int row, int col, std::string_view value);
@@ -75,11 +83,31 @@ public:
     void setPrintArea(std::string_view a1) { printArea_ = std::string(a1); }
     void setFitToPagesWide(int pages) { fitWide_ = pages; }
     void setZoom(int percent) { zoom_ = percent; }
+    // One cell over the range; its value and format are those of the first cell.
+    void merge(std::string_view a1) { merges_.push_back(Range::parse(a1)); }
+    // Rows above `row` and columns left of `col` stay in view when scrolling.
+    void freezePanes(int row, int col) { freeze_ = {row, col}; }
+    // Locks the cells whose format is locked; without a password, so the
+    // user can lift it in the spreadsheet program.
+    void protect() { protected_ = true; }
+    void setLandscape() { landscape_ = true; }
+
+    // Input rules of a range, checked by the spreadsheet program on entry.
+    struct Validation {
+        enum class Kind { List, Decimal } kind = Kind::List;
+        std::vector<std::string> items;  // List
+        double minimum = 0;              // Decimal
+        std::optional<double> maximum;   // Decimal; none = no upper limit
+        std::string errorTitle, errorMessage;
+    };
+    void validate(std::string_view a1, Validation v) { validations_.emplace_back(Range::parse(a1), std::move(v)); }
 
     struct Cell {
         enum class Kind { Empty, Text, Number, Formula } kind = Kind::Empty;
         std::string text;  // text or formula
-        double number = 0;
+        double number = 0;  // a number, or a formula's value when hasValue
+        std::optional<std::string> textValue;  // a text formula's value
+        bool hasValue = false;
         Format format;
     };
     const Cell* find(int row, int col) const;
@@ -96,17 +124,31 @@ private:
     std::string printArea_;
     int fitWide_ = 0;
     int zoom_ = 0;
+    std::vector<Range> merges_;
+    std::optional<std::pair<int, int>> freeze_;
+    bool protected_ = false;
+    bool landscape_ = false;
+    std::vector<std::pair<Range, Validation>> validations_;
+};
+
+// Document properties; a fixed creation time makes a rebuilt file identical.
+struct Properties {
+    std::string title, subject, author, company, comments;
+    std::optional<std::int64_t> created;  // seconds since 1970 (UTC)
 };
 
 class Workbook {
 public:
+    // The sheet stays where it is when more are added, so the reference does too.
     Sheet& addSheet(std::string name);
-    std::vector<Sheet>& sheets() { return sheets_; }
+    std::deque<Sheet>& sheets() { return sheets_; }
+    void setProperties(Properties p) { properties_ = std::move(p); }
     // Writes the workbook through a temporary file; throws IoError naming the file.
     void save(const std::filesystem::path& path) const;
 
 private:
-    std::vector<Sheet> sheets_;
+    std::deque<Sheet> sheets_;
+    Properties properties_;
 };
 
 }  // namespace verdika::xlsx

@@ -69,6 +69,29 @@ TEST(Xlsx, SavesARealWorkbookWithFormatsAndFormulas) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(Xlsx, SheetLayoutAndInputRules) {
+    test::TempDir dir;
+    Workbook wb;
+    Sheet& first = wb.addSheet("Návod");
+    Sheet& second = wb.addSheet("Výsledek");  // the first reference stays valid
+    first.setText(0, 0, "Nadpis");
+    first.merge("A1:C1");
+    second.setNumber(0, 1, 0.5);
+    second.validate("B1", {Sheet::Validation::Kind::Decimal, {}, 0, 1, "Podíl", "Zapište podíl."});
+    second.freezePanes(1, 0);
+    second.setTextFormula(1, 0, "=IF(B1>0,\"ano\",\"ne\")", "ano");
+    const auto file = dir / "layout.xlsx";
+    wb.save(file);
+
+    EXPECT_NE(test::zipMember(file, "xl/worksheets/sheet1.xml").find("<mergeCell ref=\"A1:C1\"/>"), std::string::npos);
+    const std::string sheet = test::zipMember(file, "xl/worksheets/sheet2.xml");
+    EXPECT_NE(sheet.find("<dataValidation type=\"decimal\""), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("<formula1>0</formula1><formula2>1</formula2>"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("errorTitle=\"Podíl\""), std::string::npos);
+    EXPECT_NE(sheet.find("<pane ySplit=\"1\""), std::string::npos);
+    EXPECT_NE(sheet.find("t=\"str\"><f>IF(B1&gt;0,\"ano\",\"ne\")</f><v>ano</v>"), std::string::npos) << sheet;
+}
+
 TEST(Xlsx, UnwritableTargetIsAnIoError) {
     test::TempDir dir;
     Workbook wb;

@@ -7,10 +7,6 @@
 
 namespace verdika::fees {
 
-// Lower-cases the letters of Czech text (a–z and the accented letters of
-// Latin-1 and Latin Extended-A), so "Č" matches "č" in a search.
-std::string foldCase(std::string_view utf8);
-
 // The index of the first caption at or after `from` that contains the text,
 // compared without case; -1 when none does. An empty text matches nothing.
 int findCaption(const std::vector<std::string>& captions, std::string_view text, int from);

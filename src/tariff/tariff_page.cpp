@@ -48,12 +48,15 @@
 #include "tariff/petition.h"
 #include "tariff/saved_calculation.h"
 #include "common/ui/radio_group.h"
+#include "tariff/ui/petition_section.h"
 #include "tariff/ui/tariff_widgets.h"
 
 namespace verdika::ui {
 namespace {
 
 const QColor kEditableValue(0, 128, 0);
+const std::array<SettingKey, 3> kPetitionKeys = {setting::TariffPetition1, setting::TariffPetition2,
+                                                 setting::TariffPetition3};
 const QColor kFixedValue(128, 128, 128);
 
 QToolButton* infoButton(const QString& name, const QString& title, const QString& text, QWidget* parent) {
@@ -81,12 +84,6 @@ QToolButton* smallButton(const QString& name, const QString& caption, const QStr
 }
 
 QStringList qlines(const std::vector<std::string>& lines) { return toQStringList(lines); }
-
-std::vector<std::string> memoLines(const QPlainTextEdit* memo) {
-    std::vector<std::string> out;
-    for (const QString& l : memo->toPlainText().split(QLatin1Char('\n'))) out.push_back(ss(l));
-    return out;
-}
 
 // The persons field: read-only, changed by its arrows (or the arrow keys) from 0 to 100.
 class PersonsKeys : public QObject {
@@ -492,80 +489,25 @@ QWidget* TariffPage::buildSummaryPage() {
 }
 
 QWidget* TariffPage::buildPetitionPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Tarif_Petit_TabSheet"));
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-
-    auto* results = new QVBoxLayout;
-    for (int k = 0; k < 3; ++k) {
-        auto* head = new QHBoxLayout;
-        head->addWidget(new QLabel(QStringLiteral("Žalobní petit č. %1:").arg(k + 1), page));
-        head->addStretch();
-        auto* copy = smallButton(QStringLiteral("BitBtn%1").arg(95 + k), QStringLiteral("Kopírovat"),
-                                 QStringLiteral("Zkopírovat petit do schránky"), page);
-        connect(copy, &QToolButton::clicked, this, [this, k] { copyPetition(k); });
-        head->addWidget(copy);
-        results->addLayout(head);
-        auto* memo = new QPlainTextEdit(page);
-        memo->setObjectName(QStringLiteral("Tarif_Petit_Memo%1").arg(k + 1));
-        petitions_[static_cast<size_t>(k)] = memo;
-        results->addWidget(memo, 1);
-    }
-    layout->addLayout(results, 3);
-
-    auto* right = new QVBoxLayout;
-    auto* form = new QGroupBox(QStringLiteral("Podoba petitů"), page);
-    form->setObjectName(QStringLiteral("Tarif_Podoba_GroupBox"));
-    auto* fg = new QGridLayout(form);
-    fg->addWidget(new QLabel(QStringLiteral("zaplatit do"), form), 0, 0);
-    days_ = new QLineEdit(QStringLiteral("15"), form);
-    days_->setObjectName(QStringLiteral("Tarif_Dnu_Text"));
-    days_->setMaximumWidth(50);
-    fg->addWidget(days_, 0, 1);
-    fg->addWidget(new QLabel(QStringLiteral("dnů od: "), form), 0, 2);
-    from_ = new QComboBox(form);
-    from_->setObjectName(QStringLiteral("Tarif_Od_Radio"));
-    from_->setEditable(true);
-    from_->setInsertPolicy(QComboBox::NoInsert);
-    from_->addItems({QStringLiteral("právní moci rozhodnutí"), QStringLiteral("doručení platebního rozkazu")});
-    from_->setEditText(QStringLiteral("doručení platebního rozkazu"));
-    fg->addWidget(from_, 0, 3);
-    defendant_ = new RadioGroup(QStringLiteral("Tarif_Zalovany_Radio"), QString(),
-                                {QStringLiteral("žalovaný"), QStringLiteral("žalovaná"), QStringLiteral("žalovaní")}, 3,
-                                form);
-    defendant_->setItemIndex(0);
-    claimant_ = new RadioGroup(QStringLiteral("Tarif_Zalobce_Radio"), QString(),
-                               {QStringLiteral("žalobce"), QStringLiteral("žalobkyně"), QStringLiteral("žalobci")}, 3,
-                               form);
-    claimant_->setItemIndex(0);
-    fg->addWidget(defendant_, 1, 0, 1, 4);
-    fg->addWidget(claimant_, 2, 0, 1, 4);
-    fg->setColumnStretch(3, 1);
-    right->addWidget(form);
-
-    auto* patterns = new QGroupBox(QStringLiteral("Vzory petitů"), page);
-    patterns->setObjectName(QStringLiteral("Tarif_Vzory_GroupBox"));
-    auto* pl = new QVBoxLayout(patterns);
-    for (int k = 0; k < 3; ++k) {
-        pl->addWidget(new QLabel(QStringLiteral("Číslo %1:").arg(k + 1), patterns));
-        auto* memo = new QPlainTextEdit(patterns);
-        memo->setObjectName(QStringLiteral("Vzor_Tarif_Memo%1").arg(k + 1));
-        memo->setPlainText(qlines(tariff::defaultPetitionTemplate(k)).join(QLatin1Char('\n')));
-        templates_[static_cast<size_t>(k)] = memo;
-        pl->addWidget(memo, 1);
-    }
-    auto* savePatterns = button(QStringLiteral("Button64"), QStringLiteral("Uložit vzor petitů"), patterns);
-    pl->addWidget(savePatterns, 0, Qt::AlignRight);
-    right->addWidget(patterns, 1);
-    layout->addLayout(right, 2);
-
-    connect(defendant_, &RadioGroup::itemClicked, this, [this] { Tarif_Zalovany_RadioClick(); });
-    connect(claimant_, &RadioGroup::itemClicked, this, [this] { Tarif_Zalovany_RadioClick(); });
-    connect(days_, &QLineEdit::textChanged, this, [this] { Tarif_Zalovany_RadioClick(); });
-    connect(from_, &QComboBox::currentTextChanged, this, [this] { Tarif_Zalovany_RadioClick(); });
-    connect(savePatterns, &QPushButton::clicked, this, [this] { SavePetitButtonClick(); });
-    return scrollingArea(page, QStringLiteral("Tarif_Petit_Scroll"));
+    PetitionSection::Names names;
+    names.page = QStringLiteral("Tarif_Petit_TabSheet");
+    names.resultMemo = QStringLiteral("Tarif_Petit_Memo%1");
+    names.copyButtons = {QStringLiteral("BitBtn95"), QStringLiteral("BitBtn96"), QStringLiteral("BitBtn97")};
+    names.formGroup = QStringLiteral("Tarif_Podoba_GroupBox");
+    names.formTitle = QStringLiteral("Podoba petitů");
+    names.days = QStringLiteral("Tarif_Dnu_Text");
+    names.from = QStringLiteral("Tarif_Od_Radio");
+    names.defendant = QStringLiteral("Tarif_Zalovany_Radio");
+    names.claimant = QStringLiteral("Tarif_Zalobce_Radio");
+    names.templatesGroup = QStringLiteral("Tarif_Vzory_GroupBox");
+    names.templatesTitle = QStringLiteral("Vzory petitů");
+    names.templateMemo = QStringLiteral("Vzor_Tarif_Memo%1");
+    names.saveButton = QStringLiteral("Button64");
+    petition_ = new PetitionSection(names, {tariff::defaultPetitionTemplate(0), tariff::defaultPetitionTemplate(1),
+                                            tariff::defaultPetitionTemplate(2)});
+    connect(petition_, &PetitionSection::optionsChanged, this, [this] { Tarif_Zalovany_RadioClick(); });
+    connect(petition_, &PetitionSection::saveClicked, this, [this] { SavePetitButtonClick(); });
+    return scrollingArea(petition_, QStringLiteral("Tarif_Petit_Scroll"));
 }
 
 QWidget* TariffPage::buildVariablesPage() {
@@ -585,11 +527,7 @@ void TariffPage::readSettings() {
     Settings& settings = host_.data().settings();
     vatPayer_->setChecked(settings.getBool(setting::VatPayer, false));
     connectVatPayerBox(vatPayer_, settings, host_.mainWindow());
-    const SettingKey keys[] = {setting::TariffPetition1, setting::TariffPetition2, setting::TariffPetition3};
-    for (size_t k = 0; k < 3; ++k) {
-        const std::string saved = settings.getString(keys[k]);
-        if (!saved.empty()) templates_[k]->setPlainText(qs(saved));
-    }
+    petition_->loadTemplates(settings, kPetitionKeys);
     tarifni_hodnota_editChange();
 }
 
@@ -870,29 +808,19 @@ void TariffPage::Tarif_Zalovany_RadioClick() {
         const Settings& settings = host_.data().settings();
         const std::string name = settings.getString(setting::UserNameGenitive);
         const std::string account = settings.getString(setting::UserAccount);
-        const auto vars = tariff::petitionVariables(calc_, defendant_->itemIndex(), claimant_->itemIndex());
-        std::array<QString, 3> texts;
-        for (size_t k = 0; k < 3; ++k) {
-            const std::string t = Vypln_Petit(memoLines(templates_[k]), vars, ss(days_->text()),
-                                              ss(from_->currentText()), name, account);
-            texts[k] = qs(Nahrad_Vse(t, "\r\n", "\n"));
-        }
-        for (size_t k = 0; k < 3; ++k) petitions_[k]->setPlainText(texts[k]);
+        const auto vars = tariff::petitionVariables(calc_, petition_->defendant(), petition_->claimant());
+        std::array<std::string, 3> texts;
+        for (size_t k = 0; k < 3; ++k)
+            texts[k] = Vypln_Petit(petition_->templateLines(static_cast<int>(k)), vars, ss(petition_->days()),
+                                   ss(petition_->from()), name, account);
+        petition_->showPetitions(texts);
     });
 }
 
 void TariffPage::SavePetitButtonClick() {
-    runAction(this, [&] {
-        host_.data().settings().update([&](IniFile& ini) {
-            const SettingKey keys[] = {setting::TariffPetition1, setting::TariffPetition2, setting::TariffPetition3};
-            for (size_t k = 0; k < 3; ++k)
-                ini.writeString(keys[k].section, keys[k].key, Jeden_Radek(ss(templates_[k]->toPlainText())));
-        });
-    });
+    runAction(this, [&] { petition_->saveTemplates(host_.data().settings(), kPetitionKeys); });
 }
 
-void TariffPage::copyPetition(int index) {
-    QApplication::clipboard()->setText(petitions_[static_cast<size_t>(index)]->toPlainText());
-}
+void TariffPage::copyPetition(int index) { petition_->copyPetition(index); }
 
 }  // namespace verdika::ui

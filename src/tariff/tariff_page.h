@@ -20,6 +20,7 @@ namespace verdika::ui {
 
 class KindComboBox;
 class PageHost;
+class PetitionSection;
 class RadioGroup;
 class SummaryBox;
 
@@ -100,12 +101,7 @@ private:
     SummaryBox* summary_ = nullptr;
     QCheckBox* keepRecords_ = nullptr;
 
-    std::array<QPlainTextEdit*, 3> petitions_{};
-    std::array<QPlainTextEdit*, 3> templates_{};
-    QLineEdit* days_ = nullptr;
-    QComboBox* from_ = nullptr;
-    RadioGroup* defendant_ = nullptr;
-    RadioGroup* claimant_ = nullptr;
+    PetitionSection* petition_ = nullptr;
 };
 
 }  // namespace verdika::ui

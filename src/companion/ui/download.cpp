@@ -13,6 +13,10 @@
 #include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
+namespace {
+// Far above any law text or release file; a larger answer is not one of ours.
+constexpr qint64 kMaxDownloadBytes = 64 * 1024 * 1024;
+}  // namespace
 
 std::optional<QByteArray> fetchUrl(const QString& url, int timeoutMs, QWidget* progressParent, QString* error) {
     const QUrl address(url);
@@ -36,6 +40,13 @@ std::optional<QByteArray> fetchUrl(const QString& url, int timeoutMs, QWidget* p
         reply->abort();
     });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    bool tooLarge = false;
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 got, qint64) {
+        if (got > kMaxDownloadBytes && !tooLarge) {
+            tooLarge = true;
+            reply->abort();
+        }
+    });
 
     std::unique_ptr<QProgressDialog> progress;
     bool cancelled = false;
@@ -66,6 +77,7 @@ std::optional<QByteArray> fetchUrl(const QString& url, int timeoutMs, QWidget* p
         body = reply->readAll();
     } else if (error) {
         if (cancelled) *error = QStringLiteral("Stahování bylo zrušeno.");
+        else if (tooLarge) *error = QStringLiteral("Odpověď serveru je příliš velká: %1").arg(url);
         else if (timedOut) *error = QStringLiteral("Server %1 neodpověděl včas.").arg(address.host());
         else if (status >= 400) *error = QStringLiteral("Server odmítl požadavek (HTTP %1): %2").arg(status).arg(url);
         else *error = QStringLiteral("Stahování se nezdařilo: %1").arg(reply->errorString());
@@ -78,6 +90,11 @@ DownloadResult DownloadFile(const QString& url, const QString& targetPath, QWidg
     DownloadResult r;
     auto body = fetchUrl(url, timeoutMs, progressParent, &r.error);
     if (!body) return r;
+    // An empty answer is no text: it must not replace the file the user had.
+    if (body->isEmpty()) {
+        r.error = QStringLiteral("Server nevrátil žádná data: %1").arg(url);
+        return r;
+    }
     try {
         writeFileAtomic(fspath(targetPath), std::string_view(body->constData(), static_cast<size_t>(body->size())));
     } catch (const IoError& e) {

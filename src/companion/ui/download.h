@@ -2,7 +2,7 @@
 // Downloads with Qt Network. DownloadFile blocks the window (a progress
 // dialog shows the transfer and lets the user cancel) and stores the body in
 // the target file only when the whole download succeeded: a failed or
-// cancelled download leaves the previous file as it was.
+// cancelled download, or an empty answer, leaves the previous file as it was.
 #include <QByteArray>
 #include <QString>
 #include <optional>

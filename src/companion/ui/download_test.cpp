@@ -26,6 +26,7 @@ private slots:
     void failedDownloadKeepsThePreviousFile() {
         LocalHttpServer http;
         http.set("/slow", {200, "", true});
+        http.set("/empty", {200, "", false});
         TempDir dir;
         writeBytes(dir / "zakon.vrd", "starý text");
         struct Case {
@@ -35,6 +36,7 @@ private slots:
         } cases[] = {
             {http.url("/missing"), 5000, "HTTP 404"},
             {http.url("/slow"), 300, "neodpověděl včas"},
+            {http.url("/empty"), 5000, "žádná data"},
             {QStringLiteral("http://127.0.0.1:1/x"), 5000, "nezdařilo"},  // nothing listens there
             {QStringLiteral("není adresa"), 5000, "Neplatná adresa"},
         };
