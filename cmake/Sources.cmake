@@ -2,7 +2,8 @@
 # and the two test binaries by their names, so a file's name tells whether it
 # may include Qt:
 #   *_page.*, *_window.*, *_dialog.* or anything in a ui/ folder -> verdika_ui
-#   src/cli/*                                                   -> verdika-cli
+#   src/cli/main.cpp                                            -> verdika-cli
+#   src/cli/* (the subcommands)                                 -> verdika_cli (object library)
 #   src/app/main.cpp                                            -> verdika
 #   everything else                                             -> verdika_core
 # A *_test.cpp file belongs to the test binary of the file it tests.
@@ -21,14 +22,17 @@ macro(verdika_collect_sources root)
   set(VERDIKA_CORE_SOURCES)
   set(VERDIKA_UI_SOURCES)
   set(VERDIKA_CLI_SOURCES)
+  set(VERDIKA_CLI_MAIN)
   set(VERDIKA_CORE_TEST_SOURCES)
   set(VERDIKA_UI_TEST_SOURCES)
   foreach(f IN LISTS _all)
     file(RELATIVE_PATH rel ${root} ${f})
     verdika_is_ui("/${rel}" _ui)
     if(rel MATCHES "^cli/.*_test\\.cpp$")
-      # runs the built verdika-cli as a separate process
+      # calls cli::run in-process (and may run the built verdika-cli)
       list(APPEND VERDIKA_CORE_TEST_SOURCES ${f})
+    elseif(rel STREQUAL "cli/main.cpp")
+      set(VERDIKA_CLI_MAIN ${f})
     elseif(rel MATCHES "^cli/")
       list(APPEND VERDIKA_CLI_SOURCES ${f})
     elseif(rel STREQUAL "app/main.cpp")

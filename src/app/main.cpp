@@ -3,8 +3,10 @@
 // --page N opens on page N of the tab control (0-based), for screenshots.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -13,6 +15,7 @@
 #include "app/data_module.h"
 #include "app/main_window.h"
 #include "common/errors.h"
+#include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/translations.h"
 
@@ -34,12 +37,17 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Verdika"));
     QApplication::setApplicationDisplayName(QStringLiteral("Verdika"));
     QApplication::setApplicationVersion(QStringLiteral(VERDIKA_VERSION));
+    // The desktop entry and the icon share this name; Wayland shells match windows to the entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.verdika.Verdika"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/cz.verdika.Verdika.png")));
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     verdika::ui::installQtTranslations(app);
 
     std::unique_ptr<verdika::DataModule> data;
     try {
-        data = std::make_unique<verdika::DataModule>(verdika::resolvePaths(args));
+        auto paths = verdika::resolvePaths(args);
+        if (!paths.notice.empty()) std::fprintf(stderr, "%s\n", paths.notice.c_str());
+        data = std::make_unique<verdika::DataModule>(std::move(paths));
     } catch (const verdika::Error& e) {
         if (exitAfterStart) std::fprintf(stderr, "%s\n", e.what());
         else QMessageBox::critical(nullptr, QStringLiteral("Verdika"),
@@ -58,6 +66,8 @@ int main(int argc, char* argv[]) {
     verdika::ui::MainWindow window(*data, options);
     if (startPage >= 0) window.showPage(startPage);
     window.show();
+    if (const auto& notice = data->paths().notice; !notice.empty() && !exitAfterStart)
+        QTimer::singleShot(0, &window, [&window, notice] { verdika::ui::showMessage(&window, verdika::ui::qs(notice)); });
     if (exitAfterStart) {
         QApplication::processEvents();
         return 0;

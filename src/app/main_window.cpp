@@ -128,10 +128,10 @@ QWidget* MainWindow::page(int pageIndex) {
     if (built || !spec.make) return built;
     QWidget* shell = pages_->widget(pageIndex);
     built = spec.make(*this);
-    shell->layout()->addWidget(built);
-    built->show();
     if (auto* laws = qobject_cast<LawsPage*>(built))
         connect(laws, &LawsPage::findRequested, this, [this](const QString& text) { openLawFind(text); });
+    shell->layout()->addWidget(built);
+    built->show();
     return built;
 }
 

@@ -23,12 +23,26 @@ WindowsDataDir deriveWindowsDataDir(std::string_view roamingFolder, std::string_
     return r;
 }
 
-AppPaths resolvePaths(const std::vector<std::string>& args) {
+ProgramDir locateProgramDir(const std::filesystem::path& exeDir) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(exeDir / "verdika.txt", ec)) return {exeDir, false};
+    const auto shared = (exeDir / pathFromUtf8(kInstalledProgramDir)).lexically_normal();
+    if (std::filesystem::is_directory(shared, ec)) return {shared, true};
+    return {exeDir, false};
+}
+
+AppPaths resolvePaths(const std::vector<std::string>& args) { return resolvePaths(args, platform::executablePath()); }
+
+AppPaths resolvePaths(const std::vector<std::string>& args, const std::filesystem::path& executable) {
     AppPaths p;
-    p.programDir = platform::executablePath().parent_path();
+    const ProgramDir program = locateProgramDir(executable.parent_path());
+    p.programDir = program.dir;
     if (isPortableArgument(args)) {
-        p.dataDir = p.programDir;
-        return p;
+        if (!program.installed) {
+            p.dataDir = p.programDir;
+            return p;
+        }
+        p.notice = std::string(kPortableNeedsCopy);
     }
     if (const char* env = std::getenv("VERDIKA_DATA_DIR"); env && *env) {
         p.dataDir = pathFromUtf8(env);

@@ -58,10 +58,10 @@ inline constexpr TextSetting TariffPetition3{{"vzor_tarif", "petit3"}, ""};
 inline constexpr IntSetting CourtPrintFormat{{"soud", "format"}, 0};
 // Addresses of the network services (hosts are ours to choose; tests point
 // them at a local server). An empty value counts as the default too.
-inline constexpr TextSetting ServiceHost{{"sluzby", "verdika"}, kDefaultServiceHost};      // release stamp, news, downloads
-inline constexpr TextSetting LawTextHost{{"sluzby", "zakony"}, kDefaultLawTextHost};       // law texts by number ("Zákony")
+inline constexpr TextSetting ServiceHost{{"sluzby", "verdika"}, kDefaultServiceHost};  // release stamp, news, downloads
+inline constexpr TextSetting LawTextHost{{"sluzby", "zakony"}, kDefaultLawTextHost};    // law texts by number (page "Zákony")
 inline constexpr TextSetting LawPortalHost{{"sluzby", "portal"}, kDefaultLawPortalHost};  // the public portal's law downloads
-inline constexpr TextSetting LawWebHost{{"sluzby", "predpisy"}, kDefaultLawWebHost};      // law texts on the web
+inline constexpr TextSetting LawWebHost{{"sluzby", "predpisy"}, kDefaultLawWebHost};      // law texts on the web (administrative fees)
 inline constexpr TextSetting MapServiceHost{{"sluzby", "mapy"}, kDefaultMapServiceHost};  // map links of the institutions' page
 }  // namespace setting
 

@@ -24,6 +24,7 @@
 
 #include "app/data_module.h"
 #include "app/ui/page_host.h"
+#include "common/ui/controls.h"
 #include "common/numbers.h"
 #include "common/ui/action.h"
 #include "common/ui/balloon.h"
@@ -34,7 +35,6 @@
 #include "common/ui/qt_convert.h"
 #include "common/ui/scrolling.h"
 #include "common/ui/summary_box.h"
-#include "common/ui/controls.h"
 #include "fees/ui/fee_page_parts.h"
 #include "common/ui/number_field.h"
 #include "reference/regulations.h"

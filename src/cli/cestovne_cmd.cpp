@@ -4,108 +4,114 @@
 
 #include "cli/cli.h"
 #include "common/errors.h"
-#include "common/json.h"
 #include "common/numbers.h"
 #include "travel/trip.h"
 
 namespace verdika::cli {
 namespace {
 
-int run(Context& c) {
-    const Args a(c.args, {"tam-i-zpet", "dph", "json"},
-                 {"datum", "km", "pulhodin", "spotreba", "palivo", "vlastni-cena", "parkovne", "ubytovne", "hodin",
-                  "dnu", "stravne", "vozidlo", "duvod"});
-    if (!a.positional().empty()) throw UsageError("Nečekaný argument „" + a.positional().front() + "“.");
-    auto required = [&](const char* name, const char* what) {
-        if (!a.value(name)) throw UsageError(std::string("Chybí ") + what + " (--" + name + ").");
-    };
-    required("datum", "datum cesty");
-    required("km", "vzdálenost v km");
-    required("spotreba", "spotřeba vozidla v l/100 km");
-    required("palivo", "druh paliva 0–3");
-
-    travel::TripInput in;
-    in.date = *a.date("datum");
-    in.reason = a.value("duvod").value_or("soudní jednání");
-    in.distance = a.decimal("km", 0);
-    in.halfHours = a.integer("pulhodin", 0);
-    in.roundTrip = a.flag("tam-i-zpet");
-    in.parking = a.decimal("parkovne", 0);
-    in.accommodation = a.decimal("ubytovne", 0);
-    in.hours = a.integer("hodin", 0);
-    in.days = a.integer("dnu", 1);
-    const std::string bound = a.value("stravne").value_or("max");
-    if (bound != "min" && bound != "max") throw UsageError("--stravne je „min“ nebo „max“, ne „" + bound + "“.");
-    in.upperMealBound = bound == "max";
-
-    travel::Car car;
-    car.name = a.value("vozidlo").value_or("osobní automobil");
-    car.consumption = a.decimal("spotreba", 0);
-    const std::int64_t fuel = a.integer("palivo", -1);
-    if (fuel < 0 || fuel >= travel::kFuelKinds)
-        throw UsageError("--palivo je 0 (Natural 95), 1 (Nafta), 2 (Normal 91) nebo 3 (Super Plus 98).");
-    car.fuelKind = static_cast<int>(fuel);
-
-    std::optional<double> own;
-    if (a.value("vlastni-cena")) {
-        in.ownPrices = true;
-        own = a.decimal("vlastni-cena", 0);
-    }
-
-    travel::TripResult r;
-    try {
-        if (a.flag("dph")) {
-            in.vatPayer = true;
-            const auto vat = travel::vatRatesOn(c.paths.programDir / "dph.ini", in.date);
-            in.standardVat = parseDecimal(vat.standard);
-            in.reducedVat = parseDecimal(vat.reduced);
-        }
-        const auto rates = travel::rateVersionOn(c.paths.programDir / travel::kRatesFile, in.date);
-        if (!own && !rates.fuelPrice[static_cast<size_t>(car.fuelKind)])
-            throw UsageError("Sazby platné od " + rates.name + " neobsahují vyhláškovou cenu paliva „" +
-                             std::string(travel::fuelName(car.fuelKind)) + "“; zadejte --vlastni-cena.");
-        r = travel::computeTrip(in, car, rates, own);
-    } catch (const travel::TripError& e) {
-        throw UsageError(e.what());  // the date or the fuel does not fit the tables: a bad argument
-    }
-
-    const auto lines = travel::summaryLines(r);
-    if (!a.flag("json")) {
-        for (const auto& l : lines) c.out << l << "\n";
-        return 0;
-    }
-    JsonWriter j;
-    j.beginObject()
-        .field("datum", formatDate(r.date))
-        .field("sazby", r.rateVersion)
-        .field("vzdalenost", r.distance)
-        .field("pulhodin", static_cast<std::int64_t>(r.halfHours))
-        .field("cena_paliva", r.fuelPrice)
-        .field("vlastni_cena", r.ownPrices)
-        .field("nahrada_za_km", r.perKm)
-        .field("nahrada_za_pulhodinu", r.perHalfHour)
-        .field("pausalni_nahrada", r.flat)
-        .field("nahrada_pohonne_hmoty", r.fuel)
-        .field("promeskany_cas", r.timeLoss)
-        .field("parkovne", r.parking)
-        .field("ubytovne", r.accommodation)
-        .field("stravne", r.meals)
-        .field("dph_cestovne", r.vatTravel)
-        .field("dph_cas", r.vatTime)
-        .field("celkem", r.total)
-        .key("radky")
-        .beginArray();
-    for (const auto& l : lines) j.value(l);
-    j.endArray().endObject();
-    c.out << j.str() << "\n";
-    return 0;
+std::string fuelList() {
+    std::string text = "druh paliva; cenu bere ze sazeb platných v den cesty:";
+    for (int f = 0; f < travel::kFuelKinds; ++f) text += "\n  " + std::to_string(f) + " – " + std::string(travel::fuelName(f));
+    return text;
 }
 
-const CommandRegistration cmd({"cestovne", "cestovní náhrady a náhrada za promeškaný čas jedné cesty autem",
-                               "--datum D --km X [--tam-i-zpet] [--pulhodin N] --spotreba L --palivo 0..3 "
-                               "[--vlastni-cena P] [--parkovne X] [--ubytovne X] [--hodin H] [--dnu N] "
-                               "[--stravne min|max] [--dph] [--vozidlo NÁZEV] [--duvod TEXT] [--json]",
-                               run, 30});
+class Cestovne final : public Subcommand {
+    std::optional<Date> date;
+    std::optional<double> distance, consumption, ownPrice, parking, accommodation;
+    std::optional<std::int64_t> halfHours, hours, days, fuel;
+    std::optional<std::string> mealBound, car, reason;
+    bool roundTrip = false, vat = false, json = false;
+
+    void define(Options& o) override {
+        o.date("--datum", date, "den cesty (určuje sazby)").required();
+        o.number("--km", distance, "KM", "vzdálenost v km (tam, s --tam-i-zpet se zdvojí)").required();
+        o.flag("--tam-i-zpet", roundTrip, "cesta tam i zpět: zdvojí km a půlhodiny");
+        o.integer("--pulhodin", halfHours, "N", "započaté půlhodiny promeškaného času (tam)", 0, 1000000);
+        o.number("--spotreba", consumption, "L", "spotřeba vozidla v l/100 km (z technického průkazu)").required();
+        o.integer("--palivo", fuel, "0-3", fuelList(), 0, travel::kFuelKinds - 1).required();
+        o.amount("--vlastni-cena", ownPrice, "vlastní cena paliva v Kč za litr (místo vyhláškové)");
+        o.amount("--parkovne", parking, "parkovné v Kč");
+        o.amount("--ubytovne", accommodation, "ubytování v Kč");
+        o.integer("--hodin", hours, "H", "délka cesty v hodinách (určuje pásmo stravného)", 0, 1000000);
+        o.integer("--dnu", days, "N", "počet dnů, kterými se stravné násobí (výchozí 1)", 0, 100000);
+        o.choice("--stravne", mealBound, "MEZ", "sazba stravného (výchozí max):",
+                 {{"min", "dolní hranice rozpětí"}, {"max", "horní hranice rozpětí"}});
+        o.flag("--dph", vat, "plátce DPH: připočte DPH platné v den cesty");
+        o.text("--vozidlo", car, "NÁZEV", "název vozidla do shrnutí (výchozí osobní automobil)");
+        o.text("--duvod", reason, "TEXT", "účel cesty do shrnutí (výchozí soudní jednání)");
+        o.json(json);
+    }
+
+    int run(Context& c) override {
+        travel::TripInput in;
+        in.date = *date;
+        in.reason = reason.value_or("soudní jednání");
+        in.distance = *distance;
+        in.halfHours = halfHours.value_or(0);
+        in.roundTrip = roundTrip;
+        in.parking = parking.value_or(0);
+        in.accommodation = accommodation.value_or(0);
+        in.hours = hours.value_or(0);
+        in.days = days.value_or(1);
+        in.upperMealBound = mealBound.value_or("max") == "max";
+        travel::Car vehicle;
+        vehicle.name = car.value_or("osobní automobil");
+        vehicle.consumption = *consumption;
+        vehicle.fuelKind = static_cast<int>(*fuel);
+        in.ownPrices = ownPrice.has_value();
+
+        travel::TripResult r;
+        try {
+            if (vat) {
+                in.vatPayer = true;
+                const auto rates = travel::vatRatesOn(c.paths.programDir / "dph.ini", in.date);
+                in.standardVat = parseDecimal(rates.standard);
+                in.reducedVat = parseDecimal(rates.reduced);
+            }
+            const auto rates = travel::rateVersionOn(c.paths.programDir / travel::kRatesFile, in.date);
+            if (!ownPrice && !rates.fuelPrice[static_cast<size_t>(vehicle.fuelKind)])
+                throw UsageError("Sazby platné od " + rates.name + " neobsahují vyhláškovou cenu paliva „" +
+                                 std::string(travel::fuelName(vehicle.fuelKind)) + "“; zadejte --vlastni-cena.");
+            r = travel::computeTrip(in, vehicle, rates, ownPrice);
+        } catch (const travel::TripError& e) {
+            throw UsageError(e.what());  // the date or the fuel does not fit the tables: a bad argument
+        }
+
+        const auto lines = travel::summaryLines(r);
+        if (!json) {
+            for (const auto& l : lines) c.out << l << "\n";
+            return 0;
+        }
+        printJson(c.out, Json{{"datum", jsonDate(r.date)},
+                              {"sazby", r.rateVersion},
+                              {"vzdalenost", r.distance},
+                              {"pulhodin", r.halfHours},
+                              {"cena_paliva", money(r.fuelPrice)},
+                              {"vlastni_cena", r.ownPrices},
+                              {"nahrada_za_km", money(r.perKm)},
+                              {"nahrada_za_pulhodinu", money(r.perHalfHour)},
+                              {"pausalni_nahrada", money(r.flat)},
+                              {"nahrada_pohonne_hmoty", money(r.fuel)},
+                              {"promeskany_cas", money(r.timeLoss)},
+                              {"parkovne", money(r.parking)},
+                              {"ubytovne", money(r.accommodation)},
+                              {"stravne", money(r.meals)},
+                              {"dph_cestovne", money(r.vatTravel)},
+                              {"dph_cas", money(r.vatTime)},
+                              {"celkem", money(r.total)},
+                              {"radky", lines}});
+        return 0;
+    }
+};
+
+const Register<Cestovne> reg(
+    {"cestovne", "cestovní náhrady a náhrada za promeškaný čas jedné cesty autem", 30,
+     "verdika-cli cestovne --datum 15.6.2025 --km 120 --tam-i-zpet --pulhodin 4 --spotreba 6,5 --palivo 1",
+     "shrnutí cesty jako na stránce Cestovné: sazby, náhrady, stravné, DPH a „Celkem: ČÁSTKA“.\n"
+     "--json: datum, sazby, vzdalenost, pulhodin, cena_paliva, vlastni_cena, nahrada_za_km,\n"
+     "nahrada_za_pulhodinu, pausalni_nahrada, nahrada_pohonne_hmoty, promeskany_cas, parkovne,\n"
+     "ubytovne, stravne, dph_cestovne, dph_cas, celkem, radky (řádky shrnutí)"});
 
 }  // namespace
 }  // namespace verdika::cli

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "test_support.h"
+#include "cli_test_support.h"
 
 namespace verdika {
 namespace {
 
-std::string cli() { return std::string("'") + VERDIKA_CLI_PATH + "'"; }
-
 std::string run(const std::string& args, int expectedExit = 0) {
-    std::string out, err;
-    EXPECT_EQ(test::runCommand(cli() + " " + args, &out, &err), expectedExit) << args << "\n" << err;
-    return expectedExit == 0 ? out : err;
+    const auto r = test::runCli(args);
+    EXPECT_EQ(r.code, expectedExit) << args << "\n" << r.err;
+    return expectedExit == 0 ? r.out : r.err;
 }
 
 TEST(CompensationCli, AmountsAndAdjustment) {

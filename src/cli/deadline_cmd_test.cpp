@@ -2,19 +2,16 @@
 
 #include "app/startup.h"
 #include "common/files.h"
-#include "common/sqlite_db.h"
 #include "deadlines/task_store.h"
-#include "test_support.h"
+#include "cli_test_support.h"
 
 namespace verdika {
 namespace {
 
-std::string cli() { return std::string("'") + VERDIKA_CLI_PATH + "'"; }
-
-std::string run(const std::string& args, int expectedExit = 0, const std::string& env = "") {
-    std::string out, err;
-    EXPECT_EQ(test::runCommand(env + cli() + " " + args, &out, &err), expectedExit) << args << "\n" << err;
-    return expectedExit == 0 ? out : err;
+std::string run(const std::string& args, int expectedExit = 0, const test::fs::path& dataDir = {}) {
+    const auto r = dataDir.empty() ? test::runCli(args) : test::runCli(args, dataDir);
+    EXPECT_EQ(r.code, expectedExit) << args << "\n" << r.err;
+    return expectedExit == 0 ? r.out : r.err;
 }
 
 TEST(DeadlineCli, EndEnforceabilityAndAppealAid) {
@@ -54,12 +51,11 @@ TEST(DeadlineCli, BadArgumentsGiveOneLineAndExitTwo) {
 }
 
 TEST(DeadlineCli, TasksOfTheDataDirectory) {
-    test::TempDir dir;
-    const std::string env = "VERDIKA_DATA_DIR='" + dir.path().string() + "' ";
-    EXPECT_NE(run("ukoly", 1, env).find("neexistuje"), std::string::npos);
-    auto seed = readFileBytes(test::shippedDir() / kTasksSeed);
-    ASSERT_TRUE(seed);
-    Database::createFromSql(dir / kTasksDatabase, *seed);
+    test::TempDir home;
+    const auto dir = home / "Verdika";  // a data directory not made yet
+    EXPECT_EQ(run("ukoly", 0, dir), "Datum\tSplněno\tDny do\tNázev\tPoznámka\n");
+    EXPECT_TRUE(std::filesystem::exists(dir / kTasksDatabase));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "PDF"));
     {
         TaskStore store = TaskStore::open(dir / kTasksDatabase);
         const Date t = today();
@@ -68,13 +64,20 @@ TEST(DeadlineCli, TasksOfTheDataDirectory) {
         store.insert(Task{0, DateTime{t + std::chrono::days(2), 0}, "Hotovo", "", true, 0});
         store.insert(Task{0, DateTime{t - std::chrono::days(30), 0}, "Staré", "", false, 0});
     }
-    const std::string open = run("ukoly", 0, env);
+    const std::string open = run("ukoly", 0, dir);
     EXPECT_EQ(std::count(open.begin(), open.end(), '\n'), 2) << open;
     EXPECT_NE(open.find(formatDate(today() + std::chrono::days(5)) + " 9:30\tNE\t"), std::string::npos) << open;
     EXPECT_NE(open.find("\tOdvolání\třádek 1 řádek 2\n"), std::string::npos) << open;
-    const std::string all = run("ukoly --vse", 0, env);
+    const std::string all = run("ukoly --vse", 0, dir);
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 4) << all;
     EXPECT_NE(all.find("\tANO\t"), std::string::npos);
+    // JSON keeps the note's line break and gives the time apart from the date.
+    const auto json = nlohmann::json::parse(run("ukoly --json", 0, dir));
+    ASSERT_EQ(json.size(), 1u) << json;
+    EXPECT_EQ(json[0]["datum"], formatDate(today() + std::chrono::days(5)));
+    EXPECT_EQ(json[0]["cas"], "9:30");
+    EXPECT_EQ(json[0]["poznamka"], "řádek 1\nřádek 2");
+    EXPECT_EQ(json[0]["splneno"], false);
 }
 
 }  // namespace

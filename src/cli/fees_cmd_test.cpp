@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "test_support.h"
+#include "cli_test_support.h"
 
 namespace verdika {
 namespace {
 
-std::string cli() { return std::string("'") + VERDIKA_CLI_PATH + "'"; }
-
-struct Run {
-    int code;
-    std::string out, err;
-};
-Run run(const std::string& args) {
-    Run r;
-    r.code = test::runCommand(cli() + " " + args, &r.out, &r.err);
-    return r;
-}
+test::CliResult run(const std::string& args) { return test::runCli(args); }
 
 TEST(FeesCli, EachCommandComputesTheFee) {
     struct Case {

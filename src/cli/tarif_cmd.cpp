@@ -6,7 +6,6 @@
 #include "cli/cli.h"
 #include "common/errors.h"
 #include "common/files.h"
-#include "common/json.h"
 #include "common/numbers.h"
 #include "tariff/lists.h"
 #include "tariff/saved_calculation.h"
@@ -36,53 +35,80 @@ tariff::ActRow parseAct(const std::string& spec) {
 
 void writeJson(std::ostream& out, const tariff::TariffResult& r) {
     const tariff::TAdvokatni_Tarif& c = r.calc;
-    JsonWriter j;
-    j.beginObject();
-    j.field("druh", c.kind);
-    j.field("odmena", c.feeTotal);
-    j.field("rezijni_pausaly", c.lumpSumTotal);
-    j.field("dph_z_odmeny", c.vatOnFees);
-    j.field("dph_z_rp", c.vatOnLumpSums);
-    j.field("dph_celkem", c.vatTotal());
-    j.field("celkem", c.grandTotal());
-    j.field("ukony_11_1", c.fullActs);
-    j.field("ukony_11_2", c.halfActs);
-    j.field("zruseno_14b", r.par14bRemoved);
-    j.key("ukony").beginArray();
+    Json acts = Json::array();
     for (size_t i = 0; i < c.acts.size(); ++i) {
         const auto& a = c.acts[i];
         const auto& v = c.vat[i];
-        j.beginObject();
-        j.field("datum", formatDate(a.date));
-        j.field("popis", a.description);
-        j.field("druh", a.fullAct ? tariff::kFullActKind : tariff::kHalfActKind);
-        j.field("tarifni_zaklad", c.tariffBases[i]);
-        j.field("zneni_sazby", a.scaleVersion);
-        j.field("zneni_specialni", a.specialVersion);
-        j.field("odmena", a.fee);
-        j.field("rezijni_pausal", a.lumpSum);
-        j.field("sazba_dph", v.rate);
-        j.field("dph_z_odmeny", v.onFee);
-        j.field("dph_z_rp", v.onLumpSum);
-        j.field("celkem", a.fee + a.lumpSum + v.onFee + v.onLumpSum);
-        j.endObject();
+        acts.push_back({{"datum", jsonDate(a.date)},
+                        {"popis", a.description},
+                        {"druh", a.fullAct ? tariff::kFullActKind : tariff::kHalfActKind},
+                        {"tarifni_zaklad", money(c.tariffBases[i])},
+                        {"zneni_sazby", a.scaleVersion},
+                        {"zneni_specialni", a.specialVersion},
+                        {"odmena", money(a.fee)},
+                        {"rezijni_pausal", money(a.lumpSum)},
+                        {"sazba_dph", v.rate},
+                        {"dph_z_odmeny", money(v.onFee)},
+                        {"dph_z_rp", money(v.onLumpSum)},
+                        {"celkem", money(a.fee + a.lumpSum + v.onFee + v.onLumpSum)}});
     }
-    j.endArray();
-    j.endObject();
-    out << j.str() << "\n";
+    printJson(out, Json{{"druh", c.kind},
+                        {"odmena", money(c.feeTotal)},
+                        {"rezijni_pausaly", money(c.lumpSumTotal)},
+                        {"dph_z_odmeny", money(c.vatOnFees)},
+                        {"dph_z_rp", money(c.vatOnLumpSums)},
+                        {"dph_celkem", money(c.vatTotal())},
+                        {"celkem", money(c.grandTotal())},
+                        {"ukony_11_1", c.fullActs},
+                        {"ukony_11_2", c.halfActs},
+                        {"zruseno_14b", r.par14bRemoved},
+                        {"ukony", acts}});
 }
 
-int run(Context& c) {
-    const Args a(c.args, {"dph", "polovina", "trojnasobek", "ex-offo", "12a", "12c", "14b", "json"},
-                 {"hodnota", "druh", "ukon", "osob", "procento", "sestava"});
-    if (!a.positional().empty()) throw UsageError("Neočekávaný argument „" + a.positional().front() + "“.");
+std::string kindList() {
+    std::string text = "druh řízení (výchozí 0; u sestavy její druh):";
+    for (int k = 0; k < tariff::kKindCount; ++k) {
+        const std::string paragraph = tariff::kindParagraph(k);
+        text += "\n  " + std::to_string(k) + " – " + tariff::kindName(k) + (paragraph.empty() ? "" : " (" + paragraph + ")");
+    }
+    return text;
+}
 
-    tariff::TariffInput in;
-    in.kind = 0;
-    in.defaultDate = today();
-    if (auto file = a.value("sestava")) {
-        const auto path = pathFromUtf8(*file);
-        if (!std::filesystem::exists(path)) throw UsageError("Sestava „" + *file + "“ neexistuje.");
+class Tarif final : public Subcommand {
+    std::optional<double> value, percent;
+    std::optional<std::int64_t> kind, persons;
+    std::vector<std::string> acts;
+    std::optional<std::string> savedFile;
+    bool vat = false, halve = false, triple = false, exOffo = false, appointed = false, guardian = false,
+         par14b = false, json = false;
+
+    void define(Options& o) override {
+        o.amount("--hodnota", value, "tarifní hodnota (nutná u druhu 0, Peněžité plnění)");
+        o.integer("--druh", kind, "N", kindList(), 0, tariff::kKindCount - 1);
+        o.texts("--ukon", acts, "DATUM:DRUH[:POPIS]",
+                "úkon právní služby\n"
+                "DRUH je úkon nebo půl-úkon (i bez diakritiky);\n"
+                "bez --ukon jeden úkon s dnešním datem");
+        o.integer("--osob", persons, "N", "počet zastupovaných osob (§ 12 odst. 4), 0 až 100; výchozí 1", 0, 100);
+        o.flag("--dph", vat, "advokát je plátce DPH");
+        auto h = o.flag("--polovina", halve, "snížení odměny na polovinu (§ 12 odst. 2)");
+        auto t = o.flag("--trojnasobek", triple, "zvýšení až na trojnásobek (§ 12 odst. 1)");
+        h.excludes(t);
+        o.number("--procento", percent, "P", "úprava odměny o P % (záporné snižuje, nejvýše o 100)", Sign::Any);
+        const Opt special[] = {o.flag("--ex-offo", exOffo, "obhájce ex offo (§ 12a)"),
+                               o.flag("--12a", appointed, "ustanovený zástupce (§ 12a)"),
+                               o.flag("--12c", guardian, "opatrovník dítěte (§ 12c)"),
+                               o.flag("--14b", par14b, "řízení o náhradě podle § 14b")};
+        for (size_t i = 0; i < std::size(special); ++i)
+            for (size_t j = i + 1; j < std::size(special); ++j) special[i].excludes(special[j]);
+        o.text("--sestava", savedFile, "SOUBOR.vrd",
+               "uložená sestava výpočtu; přepínače zadané k ní její údaje mění");
+        o.json(json);
+    }
+
+    void loadSaved(tariff::TariffInput& in) const {
+        const auto path = pathFromUtf8(*savedFile);
+        if (!std::filesystem::exists(path)) throw UsageError("Sestava „" + *savedFile + "“ neexistuje.");
         const tariff::SavedCalculation s = tariff::loadCalculation(path);
         in.kind = s.kind;
         in.tariffValue = s.tariffValue;
@@ -97,73 +123,60 @@ int run(Context& c) {
             throw UsageError(std::string(e.what()) + " (procentní úprava v sestavě)");
         }
     }
-    if (auto v = a.value("hodnota")) in.tariffValue = Format_Cislo(parseCliDecimal(*v));
-    if (a.value("druh")) {
-        const auto kind = a.integer("druh", 0);
-        if (kind < 0 || kind >= tariff::kKindCount)
-            throw UsageError("Druh řízení musí být číslo 0 až " + std::to_string(tariff::kKindCount - 1) + " (--druh).");
-        in.kind = static_cast<int>(kind);
-    }
-    if (in.kind < 0 || in.kind >= tariff::kKindCount)
-        throw UsageError("Sestava nemá platný druh řízení; zadejte --druh.");
-    if (in.kind == 0 && in.tariffValue.empty()) throw UsageError("Zadejte tarifní hodnotu (--hodnota).");
-    if (in.kind != 0 && in.tariffValue.empty()) in.tariffValue = "0";
 
-    const auto acts = a.values("ukon");
-    if (!acts.empty()) {
-        in.acts.clear();
-        for (const std::string& spec : acts) in.acts.push_back(parseAct(spec));
-    }
-    if (a.value("osob")) {
-        const auto n = a.integer("osob", 1);
-        if (n < 0 || n > 100) throw UsageError("Počet osob musí být 0 až 100 (--osob).");
-        in.persons = static_cast<int>(n);
-    }
-    if (a.flag("dph")) in.vatPayer = true;
-    if (a.flag("polovina") && a.flag("trojnasobek"))
-        throw UsageError("--polovina a --trojnasobek se vylučují.");
-    if (a.flag("trojnasobek")) in.extraordinary = 0;
-    if (a.flag("polovina")) in.extraordinary = 1;
-    if (a.value("procento")) {
-        const double p = a.decimal("procento", 0);
-        if (p < -100) throw UsageError("Odměnu nelze snížit o více než 100 % (--procento).");
-        in.percentageOn = true;
-        in.percentage = p;
-    }
-    const int specials = a.flag("ex-offo") + a.flag("12a") + a.flag("12c");
-    if (specials > 1) throw UsageError("Zvolte nejvýše jednu z voleb --ex-offo, --12a, --12c.");
-    if (a.flag("ex-offo")) in.special = 0;
-    if (a.flag("12a")) in.special = 1;
-    if (a.flag("12c")) in.special = 2;
-    if (a.flag("14b")) {
-        if (specials > 0) throw UsageError("--14b nelze kombinovat s --ex-offo, --12a ani --12c.");
-        in.par14b = true;
-        in.special = -1;
-    } else if (specials > 0) {
-        in.par14b = false;
-    }
+    int run(Context& c) override {
+        tariff::TariffInput in;
+        in.kind = 0;
+        in.defaultDate = today();
+        if (savedFile) loadSaved(in);
+        if (value) in.tariffValue = Format_Cislo(*value);
+        if (kind) in.kind = static_cast<int>(*kind);
+        if (in.kind < 0 || in.kind >= tariff::kKindCount) throw UsageError("Sestava nemá platný druh řízení; zadejte --druh.");
+        if (in.kind == 0 && in.tariffValue.empty()) throw UsageError("Zadejte tarifní hodnotu (--hodnota).");
+        if (in.kind != 0 && in.tariffValue.empty()) in.tariffValue = "0";
+        if (!acts.empty()) {
+            in.acts.clear();
+            for (const std::string& spec : acts) in.acts.push_back(parseAct(spec));
+        }
+        if (persons) in.persons = static_cast<int>(*persons);
+        if (vat) in.vatPayer = true;
+        if (triple) in.extraordinary = 0;
+        if (halve) in.extraordinary = 1;
+        if (percent) {
+            if (*percent < -100) throw UsageError("Odměnu nelze snížit o více než 100 % (--procento).");
+            in.percentageOn = true;
+            in.percentage = *percent;
+        }
+        if (exOffo) in.special = 0;
+        if (appointed) in.special = 1;
+        if (guardian) in.special = 2;
+        if (par14b) {
+            in.par14b = true;
+            in.special = -1;
+        } else if (exOffo || appointed || guardian) {
+            in.par14b = false;
+        }
 
-    const auto tables = tariff::Tables::load(c.paths.programDir);
-    tariff::TariffResult r;
-    try {
-        r = tariff::Vypocitat(in, tables);
-    } catch (const ConversionError& e) {
-        throw UsageError(e.what());
+        const auto tables = tariff::Tables::load(c.paths.programDir);
+        const tariff::TariffResult r = tariff::Vypocitat(in, tables);
+        if (r.par14bRemoved) c.err << tariff::k14bRemovedMessage << "\n";
+        if (json) {
+            writeJson(c.out, r);
+        } else {
+            for (const std::string& line : tariff::summaryLines(r.calc)) c.out << line << "\n";
+        }
+        return 0;
     }
-    if (r.par14bRemoved) c.err << tariff::k14bRemovedMessage << "\n";
-    if (a.flag("json")) {
-        writeJson(c.out, r);
-    } else {
-        for (const std::string& line : tariff::summaryLines(r.calc)) c.out << line << "\n";
-    }
-    return 0;
-}
+};
 
-const CommandRegistration tarifCmd(
-    {"tarif", "odměna advokáta podle vyhlášky č. 177/1996 Sb. (advokátní tarif)",
-     "[--hodnota ČÁSTKA] [--druh 0-34] [--ukon DATUM:úkon|půl-úkon[:POPIS]]... [--osob N] [--dph] "
-     "[--polovina|--trojnasobek] [--procento P] [--ex-offo|--12a|--12c|--14b] [--sestava SOUBOR.vrd] [--json]",
-     run, 10});
+const Register<Tarif> reg(
+    {"tarif", "odměna advokáta podle vyhlášky č. 177/1996 Sb. (advokátní tarif)", 10,
+     "verdika-cli tarif --hodnota 100.000 --dph --ukon 15.3.2025:úkon --ukon '2.4.2025:půl-úkon:výzva'",
+     "shrnutí výpočtu jako na stránce Advokátní tarif: úkony podle data s odměnou,\n"
+     "režijním paušálem a DPH, pak součty.\n"
+     "--json: druh, odmena, rezijni_pausaly, dph_z_odmeny, dph_z_rp, dph_celkem, celkem,\n"
+     "ukony_11_1, ukony_11_2, zruseno_14b, ukony [{datum, popis, druh, tarifni_zaklad,\n"
+     "zneni_sazby, zneni_specialni, odmena, rezijni_pausal, sazba_dph, dph_z_odmeny, dph_z_rp, celkem}]"});
 
 }  // namespace
 }  // namespace verdika::cli

@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "cli_test_support.h"
 #include "tariff/saved_calculation.h"
-#include "test_support.h"
 
 namespace verdika {
 namespace {
 
 std::string tarif(const std::string& args, std::string* out, std::string* err = nullptr, int* rc = nullptr) {
-    test::TempDir data;
-    const int code = test::runCommand("VERDIKA_DATA_DIR='" + data.path().string() + "' '" + VERDIKA_CLI_PATH +
-                                          "' tarif " + args,
-                                      out, err);
-    if (rc) *rc = code;
+    const auto r = test::runCli("tarif " + args);
+    *out = r.out;
+    if (err) *err = r.err;
+    if (rc) *rc = r.code;
     return *out;
 }
 

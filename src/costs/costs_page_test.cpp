@@ -265,7 +265,8 @@ private slots:
         QCOMPARE(IniFile::load(app.data->paths().dataDir / "nastaveni.ini").readString("vzor", "petit2"),
                  std::string("Odměna _odmena ceklem _naklady_rizeni"));
         ui::MainWindow again(*app.data, AppFixture::quietOptions());
-        QCOMPARE(findControl<QPlainTextEdit>(again, QStringLiteral("petit_2_vzor"))->toPlainText(),
+        again.page(ui::kCostsPage);
+        QCOMPARE(again.findChild<QPlainTextEdit*>("petit_2_vzor")->toPlainText(),
                  QStringLiteral("Odměna _odmena ceklem _naklady_rizeni"));
 
         const QStringList summary = p.summary();

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/ui/controls.h"
 #include "common/errors.h"
 #include "common/ini.h"
 #include "common/numbers.h"
@@ -27,7 +28,6 @@
 #include "common/versioned.h"
 #include "costs/costs.h"
 #include "costs/lists.h"
-#include "common/ui/controls.h"
 #include "fees/ui/fee_page_parts.h"
 
 namespace verdika::ui {

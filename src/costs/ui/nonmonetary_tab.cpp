@@ -32,7 +32,6 @@
 #include "costs/summary.h"
 #include "fees/court_fee.h"
 #include "fees/fee_text.h"
-#include "common/ui/controls.h"
 #include "fees/ui/fee_page_parts.h"
 #include "common/ui/radio_group.h"
 #include "tariff/ui/tariff_widgets.h"
