@@ -536,19 +536,19 @@ travel::TripForm TravelPage::readForm() const {
     travel::TripForm f;
     f.date = fromQDate(date_->date());
     f.reason = ss(reason_->currentText());
-    f.carIndex = cars_->currentIndex();
+    if (cars_->currentIndex() >= 0) f.carNumber = cars_->currentIndex() + 1;
     f.distance = ss(distance_->text());
     f.halfHours = ss(halfHours_->text());
     f.roundTrip = roundTrip_->isChecked();
     f.vatPayer = vatPayer_->isChecked();
     f.standardVat = ss(vatStandard_->text());
     f.reducedVat = ss(vatReduced_->text());
-    f.ownPrices = priceSource_->checkedId() == 1;
+    f.priceSource = priceSource_->checkedId() == 1 ? travel::PriceSource::Own : travel::PriceSource::Decree;
     f.parking = ss(parking_->text());
     f.accommodation = ss(accommodation_->text());
     f.hours = ss(hours_->text());
     f.days = ss(days_->text());
-    f.upperMealBound = mealBound_->checkedId() == 1;
+    f.mealBound = mealBound_->checkedId() == 1 ? travel::MealBound::Upper : travel::MealBound::Lower;
     return f;
 }
 
