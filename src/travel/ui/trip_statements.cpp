@@ -107,7 +107,8 @@ void TripStatements::listToTxt(const std::vector<travel::TripRow>& rows) {
 void TripStatements::listToExcel(const std::vector<travel::TripRow>& rows) {
     runAction(parent_, [&] {
         const QString path = excelPath();
-        std::filesystem::create_directories(fspath(path).parent_path());
+        std::error_code ignored;  // a folder that cannot be made fails the export, with its message
+        std::filesystem::create_directories(fspath(path).parent_path(), ignored);
         travel::exportList(fspath(path), rows);
         openWithDesktop(path);
     });
