@@ -50,6 +50,16 @@ QHBoxLayout* withUnit(QWidget* field, const QString& unit, QWidget* parent) {
     return row;
 }
 
+// A row of a box's grid: caption, number, unit.
+QLineEdit* addNumberRow(QGridLayout* grid, int row, const QString& caption, const QString& name, int digits,
+                        const QString& unit) {
+    QWidget* box = grid->parentWidget();
+    QLineEdit* edit = numberEdit(name, digits, box);
+    grid->addWidget(buddyLabel(caption, edit, box), row, 0);
+    grid->addLayout(withUnit(edit, unit, box), row, 1);
+    return edit;
+}
+
 }  // namespace
 
 TripFormPanel::TripFormPanel(QWidget* parent) : QWidget(parent) {
@@ -143,23 +153,18 @@ QLayout* TripFormPanel::buildExpenses() {
     vatPayer_ = new QCheckBox(QStringLiteral("Plátce DPH"), vatBox);
     vatPayer_->setObjectName(QStringLiteral("Cestovne_Platce_Dph_CheckBox"));
     vg->addWidget(vatPayer_, 0, 0, 1, 2);
-    vatStandard_ = numberEdit(QStringLiteral("Cestovne_Dph_Zvysena_Edit"), 4, vatBox);
-    vatReduced_ = numberEdit(QStringLiteral("Cestovne_Dph_Snizena_Edit"), 4, vatBox);
-    vg->addWidget(buddyLabel(QStringLiteral("zvýšená"), vatStandard_, vatBox), 1, 0);
-    vg->addLayout(withUnit(vatStandard_, QStringLiteral("%"), vatBox), 1, 1);
-    vg->addWidget(buddyLabel(QStringLiteral("snížená"), vatReduced_, vatBox), 2, 0);
-    vg->addLayout(withUnit(vatReduced_, QStringLiteral("%"), vatBox), 2, 1);
+    vatStandard_ = addNumberRow(vg, 1, QStringLiteral("zvýšená"), QStringLiteral("Cestovne_Dph_Zvysena_Edit"), 4,
+                                QStringLiteral("%"));
+    vatReduced_ = addNumberRow(vg, 2, QStringLiteral("snížená"), QStringLiteral("Cestovne_Dph_Snizena_Edit"), 4,
+                               QStringLiteral("%"));
     column->addWidget(vatBox);
 
     auto* otherBox = new QGroupBox(QStringLiteral("Další výdaje"), this);
     auto* og = new QGridLayout(otherBox);
     og->setVerticalSpacing(2);
-    parking_ = numberEdit(QStringLiteral("Parkovne_Edit"), 8, otherBox);
-    accommodation_ = numberEdit(QStringLiteral("Ubytovne_Edit"), 8, otherBox);
-    og->addWidget(buddyLabel(QStringLiteral("Par&kovné:"), parking_, otherBox), 0, 0);
-    og->addLayout(withUnit(parking_, QStringLiteral("Kč"), otherBox), 0, 1);
-    og->addWidget(buddyLabel(QStringLiteral("&Ubytovné:"), accommodation_, otherBox), 1, 0);
-    og->addLayout(withUnit(accommodation_, QStringLiteral("Kč"), otherBox), 1, 1);
+    parking_ = addNumberRow(og, 0, QStringLiteral("Par&kovné:"), QStringLiteral("Parkovne_Edit"), 8, QStringLiteral("Kč"));
+    accommodation_ =
+        addNumberRow(og, 1, QStringLiteral("&Ubytovné:"), QStringLiteral("Ubytovne_Edit"), 8, QStringLiteral("Kč"));
     column->addWidget(otherBox);
     column->addStretch();
     return column;
