@@ -45,7 +45,6 @@ public:
     // Sub-page "Sumarizace"
     void Button3Click();  // "Vložit do záložky TXT"
 
-    const std::optional<travel::TripResult>& lastResult() const { return result_; }
     DistanceWindow* distanceWindow() const { return distanceWindow_; }
     FavouritesWindow* favouritesWindow() const { return favouritesWindow_; }
     SummaryBox* summary() const { return summary_; }
