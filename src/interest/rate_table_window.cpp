@@ -9,6 +9,7 @@
 #include <QEvent>
 
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/date_edit.h"
 #include "common/ui/qt_convert.h"
 #include "interest/rate_table.h"
@@ -48,15 +49,14 @@ RateTableWindow::RateTableWindow(std::filesystem::path file, QWidget* parent)
     rate_->setObjectName(QStringLiteral("Edit1"));
     grid->addWidget(rate_, 2, 2);
 
-    auto button = [&](const char* name, const QString& caption, int col, void (RateTableWindow::*slot)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
+    auto button = [&](const QString& name, const QString& caption, int col, void (RateTableWindow::*slot)()) {
+        auto* b = pushButton(name, caption, this);
         connect(b, &QPushButton::clicked, this, [this, slot] { runAction(this, [&] { (this->*slot)(); }); });
         grid->addWidget(b, 3, col);
     };
-    button("Button1", QStringLiteral("Přidat"), 0, &RateTableWindow::Button1Click);
-    button("Button2", QStringLiteral("Uprav existující"), 1, &RateTableWindow::Button2Click);
-    button("Button3", QStringLiteral("Smaž"), 2, &RateTableWindow::Button3Click);
+    button(QStringLiteral("Button1"), QStringLiteral("Přidat"), 0, &RateTableWindow::Button1Click);
+    button(QStringLiteral("Button2"), QStringLiteral("Uprav existující"), 1, &RateTableWindow::Button2Click);
+    button(QStringLiteral("Button3"), QStringLiteral("Smaž"), 2, &RateTableWindow::Button3Click);
 
     auto* note = new QLabel(QStringLiteral("*pozn. repo sazby zadávat pouze ke dni 1.1. a 1.7. a ode dne 30.6.2010 "
                                            "zadávat hodnoty k 30.6., 1.7., 31.12. a 1.1."),
