@@ -37,6 +37,8 @@ RateTableWindow::RateTableWindow(std::filesystem::path file, QWidget* parent)
     small.setPointSizeF(small.pointSizeF() * 0.85);
     list_->setFont(small);
     list_->viewport()->installEventFilter(this);
+    // Three whole columns of lines at any font size.
+    resize(std::max(width(), 3 * lineWidth() + 40), height());
     grid->addWidget(list_, 0, 0, 1, 3);
 
     grid->addWidget(new QLabel(QStringLiteral("Od"), this), 1, 0);
@@ -51,6 +53,7 @@ RateTableWindow::RateTableWindow(std::filesystem::path file, QWidget* parent)
 
     auto button = [&](const QString& name, const QString& caption, int col, void (RateTableWindow::*slot)()) {
         auto* b = pushButton(name, caption, this);
+        roomyCaption(b);
         connect(b, &QPushButton::clicked, this, [this, slot] { runAction(this, [&] { (this->*slot)(); }); });
         grid->addWidget(b, 3, col);
     };
@@ -69,6 +72,10 @@ RateTableWindow::RateTableWindow(std::filesystem::path file, QWidget* parent)
     connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
 }
 
+int RateTableWindow::lineWidth() const {
+    return list_->fontMetrics().horizontalAdvance(QStringLiteral("30.12.2099;10,50")) + 10;
+}
+
 void RateTableWindow::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     runAction(this, [&] { reload(); });
@@ -77,7 +84,7 @@ void RateTableWindow::showEvent(QShowEvent* e) {
 bool RateTableWindow::eventFilter(QObject* watched, QEvent* e) {
     // Three columns across whatever width the list has.
     if (watched == list_->viewport() && e->type() == QEvent::Resize) {
-        const int w = std::max(60, (list_->viewport()->width() - 2) / 3);
+        const int w = std::max(lineWidth(), (list_->viewport()->width() - 2) / 3);
         list_->setGridSize(QSize(w, list_->fontMetrics().height() + 3));
     }
     return QDialog::eventFilter(watched, e);

@@ -31,7 +31,10 @@ ResultGrid::ResultGrid(QWidget* parent) : QWidget(parent) {
     header->setStretchLastSection(true);
     header->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
     header->setMinimumHeight(2 * header->fontMetrics().lineSpacing() + 6);
-    grid_->setMinimumHeight(100);
+    // Room for two groups, the totals and the empty row below the two-line
+    // captions, with the sideways scroll bar of a wide case.
+    grid_->setMinimumHeight(header->minimumHeight() + 4 * grid_->verticalHeader()->defaultSectionSize() +
+                            grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * grid_->frameWidth());
     fitColumns();
     v->addWidget(grid_, 1);
 
