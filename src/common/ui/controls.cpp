@@ -22,6 +22,11 @@ QPushButton* pushButton(const QString& objectName, const QString& caption, QWidg
     return b;
 }
 
+void roomyCaption(QAbstractButton* button) {
+    const QFontMetrics fm = button->fontMetrics();
+    button->setMinimumWidth(fm.horizontalAdvance(button->text()) + 2 * fm.horizontalAdvance(QLatin1Char('M')));
+}
+
 QToolButton* toolButton(const QString& objectName, const QString& caption, const QString& tip, QWidget* parent) {
     auto* b = new QToolButton(parent);
     b->setObjectName(objectName);

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QStyle>
 
+class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -21,6 +22,10 @@ class QWidget;
 namespace verdika::ui {
 
 QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent);
+// Keeps a button at least as wide as its caption and a margin of an "M" on
+// each side: at its bare size hint a long caption reaches the frame and
+// reads as cut off.
+void roomyCaption(QAbstractButton* button);
 // A small button with a caption (or an icon set later) and a tooltip.
 QToolButton* toolButton(const QString& objectName, const QString& caption, const QString& tip, QWidget* parent);
 

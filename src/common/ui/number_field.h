@@ -7,6 +7,11 @@
 
 namespace verdika::ui {
 
+// A field that holds zero ("0", "0,00") selects its text when it gets the
+// focus, by Tab or by a click, so typing replaces the zero instead of giving
+// "012345". NumberField does it itself; plain edits of numbers call this.
+void selectZeroOnFocus(QLineEdit* edit);
+
 class NumberField : public QLineEdit {
     Q_OBJECT
 public:
