@@ -1,6 +1,8 @@
 #include "common/ui/first_focus.h"
 
+#include <QAbstractSpinBox>
 #include <QEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -18,7 +20,11 @@ protected:
             // A page that already put the focus somewhere (a task started from
             // another page focuses its title) keeps it.
             auto* page = static_cast<QWidget*>(watched);
-            if (input_ && !page->focusWidget()) input_->setFocus(Qt::OtherFocusReason);
+            if (input_ && !page->focusWidget()) {
+                input_->setFocus(Qt::OtherFocusReason);
+                if (auto* edit = qobject_cast<QLineEdit*>(input_)) edit->selectAll();
+                else if (auto* spin = qobject_cast<QAbstractSpinBox*>(input_)) spin->selectAll();
+            }
             watched->removeEventFilter(this);
             deleteLater();
         }

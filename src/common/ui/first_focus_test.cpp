@@ -16,9 +16,11 @@ private slots:
         auto* wanted = new QLineEdit(&page);
         layout->addWidget(first);
         layout->addWidget(wanted);
+        wanted->setText(QStringLiteral("0,00"));
         verdika::ui::focusWhenFirstShown(&page, wanted);
         page.show();
         QCOMPARE(page.focusWidget(), wanted);
+        QCOMPARE(wanted->selectedText(), QStringLiteral("0,00"));  // typing replaces it
         first->setFocus();
         page.hide();
         page.show();
