@@ -27,7 +27,9 @@ TaskEditor::TaskEditor(QWidget* parent) : QGroupBox(parent) {
     done_->setObjectName(QStringLiteral("DBCheckBox1"));
     int row = 0;
     for (auto [caption, field] : {std::pair{"Datum", static_cast<QWidget*>(date_)}, {"Název", title_}, {"Poznámka", note_}}) {
-        grid->addWidget(buddyLabel(QString::fromUtf8(caption), field, this), row, 0, Qt::AlignTop);
+        // A caption stands beside its line; the note's at the top of the box.
+        const Qt::Alignment align = field == note_ ? Qt::AlignTop : Qt::AlignVCenter;
+        grid->addWidget(buddyLabel(QString::fromUtf8(caption), field, this), row, 0, align);
         grid->addWidget(field, row++, 1);
     }
     grid->addWidget(done_, row, 1);

@@ -102,6 +102,9 @@ InstitutionToolsBox::InstitutionToolsBox(QWidget* parent) : QGroupBox(QStringLit
     v->setSpacing(3);
     auto add = [&](const char* name, const char* caption, const char* tip, void (InstitutionToolsBox::*signal)()) {
         QPushButton* b = pushButton(QString::fromLatin1(name), QString::fromUtf8(caption), this);
+        // The box is as narrow as its widest button; room on both sides keeps
+        // the longest caption off the button's edges at any scaling.
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 2 * b->fontMetrics().averageCharWidth() + 8);
         if (tip) b->setToolTip(QString::fromUtf8(tip));
         connect(b, &QPushButton::clicked, this, signal);
         return b;
