@@ -1,34 +1,10 @@
 #include "common/ui/number_field.h"
 
-#include <QEvent>
-#include <QTimer>
-
 #include "common/errors.h"
 #include "common/numbers.h"
 #include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
-
-namespace {
-
-class ZeroSelector : public QObject {
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        auto* edit = static_cast<QLineEdit*>(watched);
-        if (e->type() == QEvent::FocusIn && !edit->isReadOnly()) {
-            const auto v = tryParseDecimal(ss(edit->text()));
-            // After the event: a click places the cursor once focus has come in.
-            if (v && *v == 0) QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-        }
-        return false;
-    }
-};
-
-}  // namespace
-
-void selectZeroOnFocus(QLineEdit* edit) { edit->installEventFilter(new ZeroSelector(edit)); }
 
 NumberField::NumberField(const QString& objectName, int decimals, QWidget* parent)
     : QLineEdit(parent), decimals_(decimals) {

@@ -5,12 +5,9 @@
 // where it groups thousands, so "12.5" is refused rather than read as 125.
 #include <QLineEdit>
 
-namespace verdika::ui {
+#include "common/ui/zero_select.h"  // NumberField selects a zero itself; plain edits of numbers call it
 
-// A field that holds zero ("0", "0,00") selects its text when it gets the
-// focus, by Tab or by a click, so typing replaces the zero instead of giving
-// "012345". NumberField does it itself; plain edits of numbers call this.
-void selectZeroOnFocus(QLineEdit* edit);
+namespace verdika::ui {
 
 class NumberField : public QLineEdit {
     Q_OBJECT

@@ -28,7 +28,8 @@ public:
             QPointer<QWidget> target = static_cast<QWidget*>(watched);
             QPointer<QLineEdit> edit = edit_;
             QTimer::singleShot(0, edit_, [target, edit] {
-                if (target && edit && target->hasFocus() && holdsZero(edit->text())) edit->selectAll();
+                if (target && edit && target->hasFocus() && !edit->isReadOnly() && holdsZero(edit->text()))
+                    edit->selectAll();
             });
         }
         return false;
