@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -12,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QAbstractScrollArea>
+#include <QWindow>
 
 #include "app/data_module.h"
 #include "app/txt_page.h"
@@ -20,10 +23,13 @@
 #include "calculators/settlement_page.h"
 #include "calculators/wage_deduction_page.h"
 #include "common/ui/action.h"
+#include "common/ui/elided_label.h"
 #include "common/ui/find_dialog.h"
+#include "common/ui/first_focus.h"
 #include "common/ui/messages.h"
 #include "common/ui/multi_row_tabs.h"
 #include "common/ui/qt_convert.h"
+#include "common/ui/scrolling.h"
 #include "companion/ui/version_check.h"
 #include "costs/costs_page.h"
 #include "deadlines/deadline_page.h"
@@ -103,12 +109,18 @@ void MainWindow::buildPages() {
     pages_->setDocumentMode(true);
 
     // Only the shells now: a page is made when it is first shown or another
-    // page hands it something.
+    // page hands it something. The shell scrolls a page taller or wider than
+    // the window may be on a small screen, so every page keeps its buttons
+    // within reach and no page sets the window's minimum size.
     for (const PageSpec& spec : kPageSpecs) {
         auto* shell = new QWidget;
         shell->setObjectName(QString::fromLatin1(spec.name));
         auto* shellLayout = new QVBoxLayout(shell);
         shellLayout->setContentsMargins(0, 0, 0, 0);
+        auto* holder = new QWidget;
+        auto* holderLayout = new QVBoxLayout(holder);
+        holderLayout->setContentsMargins(0, 0, 0, 0);
+        shellLayout->addWidget(scrollingArea(holder, shell->objectName() + QStringLiteral("_Scroll")));
         pages_->addTab(shell, QString::fromUtf8(spec.caption));
     }
     // These pages are never shown: their tabs stay hidden for the whole run.
@@ -126,11 +138,13 @@ QWidget* MainWindow::page(int pageIndex) {
     QWidget*& built = built_[static_cast<size_t>(pageIndex)];
     const PageSpec& spec = kPageSpecs[static_cast<size_t>(pageIndex)];
     if (built || !spec.make) return built;
-    QWidget* shell = pages_->widget(pageIndex);
+    auto* area = pages_->widget(pageIndex)->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
     built = spec.make(*this);
     if (auto* laws = qobject_cast<LawsPage*>(built))
         connect(laws, &LawsPage::findRequested, this, [this](const QString& text) { openLawFind(text); });
-    shell->layout()->addWidget(built);
+    // A page that names no first input starts in the first one it has.
+    if (!hasFirstInput(built)) focusWhenFirstShown(built, firstInputOf(built));
+    area->widget()->layout()->addWidget(built);
     built->show();
     return built;
 }
@@ -143,12 +157,12 @@ void MainWindow::FormCreate() {
     buildPages();
 
     // Status bar: the notice, and the way to the About window.
-    notice_ = new QLabel(QStringLiteral("Verdika – výpočty pro advokátní praxi"),
-                         this);
+    // Both texts show whole; only a window too narrow for them shortens
+    // them, the notice first, with the whole text in the tooltip.
+    notice_ = new ElidedLabel(QStringLiteral("Verdika – výpočty pro advokátní praxi"), this);
     notice_->setObjectName(QStringLiteral("StatusBar1_notice"));
-    notice_->setFixedWidth(400);
-    aboutHint_ = new QLabel(QStringLiteral("Informace o programu, aktualizace, profil uživatele a novinky – klepněte sem"),
-                            this);
+    aboutHint_ = new ElidedLabel(
+        QStringLiteral("Informace o programu, aktualizace, profil uživatele a novinky – klepněte sem"), this);
     aboutHint_->setObjectName(QStringLiteral("StatusBar1_about"));
     aboutHint_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -163,6 +177,7 @@ void MainWindow::FormCreate() {
     QDir::setCurrent(qpath(data_.paths().programDir));
 
     resize(kClientWidth, kHeights[0]);
+    fitToScreen();
     pages_->setCurrentIndex(kTariffPage);  // not a user's change: the height stays
 
     checkDeadlines();
@@ -187,11 +202,19 @@ void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (shownOnce_) return;
     shownOnce_ = true;
+    // The frame is known now: the window and its frame fit the screen.
+    fitToScreen();
     if (QScreen* s = screen()) {
         const QRect r = s->availableGeometry();
         QRect frame = frameGeometry();
         move(r.center() - QPoint(frame.width() / 2, frame.height() / 2) + (pos() - frame.topLeft()));
+        keepOnScreen();
     }
+    // Moved to another screen: fit that one.
+    if (QWindow* w = windowHandle()) connect(w, &QWindow::screenChanged, this, [this] {
+        fitToScreen();
+        keepOnScreen();
+    });
     if (deadlineWarning_ && options_.startupMessages)
         QTimer::singleShot(0, this, [this] { showMessage(this, QStringLiteral("Blížící se konec lhůt!")); });
     if (options_.releaseCheck && data_.settings().get(setting::CheckAfterStart))
@@ -214,15 +237,47 @@ int MainWindow::visibleIndexOf(int pageIndex) const {
     return visible;
 }
 
+QSize MainWindow::largestClientSize() const {
+    const QScreen* s = screen();
+    if (!s) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QMargins frame;
+    if (const QWindow* w = windowHandle()) frame = w->frameMargins();
+    const QRect r = s->availableGeometry();
+    return QSize(r.width() - frame.left() - frame.right(), r.height() - frame.top() - frame.bottom());
+}
+
+void MainWindow::fitToScreen() {
+    const QSize largest = largestClientSize();
+    // The minimum: the tab strip and the status bar; a page scrolls inside its tab.
+    setMinimumSize(std::min(kMinimumSize.width(), largest.width()), std::min(kMinimumSize.height(), largest.height()));
+    const QSize wanted(width() > 0 ? width() : kClientWidth, height());
+    const QSize fitted = wanted.boundedTo(largest);
+    if (fitted != size()) resize(fitted);
+}
+
+void MainWindow::keepOnScreen() {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect r = s->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QPoint offset = pos() - frame.topLeft();
+    QPoint top = frame.topLeft();
+    top.setX(std::max(r.left(), std::min(top.x(), r.right() + 1 - frame.width())));
+    top.setY(std::max(r.top(), std::min(top.y(), r.bottom() + 1 - frame.height())));
+    if (top != frame.topLeft()) move(top + offset);
+}
+
 void MainWindow::PageControl1Change() {
     const int visible = visibleIndexOf(pages_->currentIndex());
     if (visible < 0 || visible >= static_cast<int>(kHeights.size())) return;
-    const int height = kHeights[static_cast<size_t>(visible)];
+    // The page's height, but never more than the screen holds.
+    const int height = std::min(kHeights[static_cast<size_t>(visible)], largestClientSize().height());
     resize(width() > 0 ? width() : kClientWidth, height);
     if (QScreen* s = screen()) {
         const int screenHeight = s->availableGeometry().height();
         if (y() + height + 15 > screenHeight) move(x(), (screenHeight - 15 - height) / 2);
     }
+    keepOnScreen();
 }
 
 void MainWindow::showPage(int pageIndex) {
@@ -280,7 +335,18 @@ void MainWindow::StatusBar1Click() {
     about->activateWindow();
 }
 
+void MainWindow::fitStatusTexts() {
+    // The notice's panel is 400 wide where the hint keeps its whole text
+    // beside it; narrower, it gives up its blank space first, then the hint
+    // is shortened. The allowance covers the size grip and the spacing.
+    constexpr int kPanelWidth = 400, kAllowance = 40;
+    const int room = statusBar()->width() - aboutHint_->textWidth() - kAllowance;
+    const int width = std::clamp(room, std::min(notice_->textWidth(), kPanelWidth), kPanelWidth);
+    if (notice_->width() != width || notice_->minimumWidth() != width) notice_->setFixedWidth(width);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Resize && watched == statusBar()) fitStatusTexts();
     if (e->type() == QEvent::MouseButtonPress &&
         (watched == statusBar() || watched == notice_ || watched == aboutHint_)) {
         StatusBar1Click();

@@ -4,11 +4,11 @@
 // the window (deadline warning, release check).
 #include <QMainWindow>
 #include <QPointer>
+#include <QSize>
 #include <array>
 
 #include "app/ui/page_host.h"
 
-class QLabel;
 class QTabWidget;
 
 namespace verdika {
@@ -18,6 +18,7 @@ class DataModule;
 namespace verdika::ui {
 
 class AboutWindow;
+class ElidedLabel;
 class FindDialog;
 class MultiRowTabs;
 class RegulationWindow;
@@ -37,6 +38,8 @@ public:
     static constexpr std::array<int, 17> kHeights = {690, 620, 640, 600, 630, 590, 660, 540, 600,
                                                      550, 600, 730, 716, 716, 526, 550, 650};
     static constexpr int kClientWidth = 944;
+    // The smallest window: the tab strip in a few rows and a page's start.
+    static constexpr QSize kMinimumSize{480, 320};
 
     explicit MainWindow(DataModule& data, MainWindowOptions options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -55,8 +58,12 @@ public:
     // True when the start-up found tasks falling due and warned about them.
     bool deadlineWarningDue() const { return deadlineWarning_; }
 
-    // A tab change by the user: the window takes the page's height.
+    // A tab change by the user: the window takes the page's height, as much
+    // of it as the screen holds, and stays on the screen.
     void PageControl1Change();
+    // The largest client area the screen the window is on can show, its frame
+    // taken off.
+    QSize largestClientSize() const;
     // The find dialog of the law-text memo, with the text to look for (empty keeps the last one).
     void openLawFind(const QString& text = {});
     void finddialog1Find();
@@ -86,13 +93,16 @@ private:
     void buildPages();
     void checkDeadlines();
     void startReleaseCheck();
+    void fitToScreen();
+    void keepOnScreen();
+    void fitStatusTexts();
 
     DataModule& data_;
     MainWindowOptions options_;
     QTabWidget* pages_ = nullptr;
     MultiRowTabs* tabs_ = nullptr;
-    QLabel* notice_ = nullptr;
-    QLabel* aboutHint_ = nullptr;
+    ElidedLabel* notice_ = nullptr;
+    ElidedLabel* aboutHint_ = nullptr;
     AboutWindow* about_ = nullptr;
     RegulationWindow* regulation_ = nullptr;
     FindDialog* findDialog_ = nullptr;

@@ -20,6 +20,7 @@
 #include "common/ui/grid_helpers.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/result_field.h"
+#include "common/ui/zero_select.h"
 
 namespace verdika::ui {
 
@@ -28,6 +29,7 @@ namespace {
 QLineEdit* edit(const QString& name, const QString& text, QWidget* parent) {
     auto* e = new QLineEdit(text, parent);
     e->setObjectName(name);
+    selectZeroOnFocus(e);
     return e;
 }
 

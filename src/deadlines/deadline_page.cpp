@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,9 +21,9 @@
 #include "common/numbers.h"
 #include "common/ui/action.h"
 #include "common/ui/controls.h"
+#include "common/ui/first_focus.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/radio_group.h"
-#include "common/ui/scrolling.h"
 #include "common/ui/up_down_field.h"
 #include "deadlines/deadline.h"
 #include "deadlines/ui/blank_date_edit.h"
@@ -66,17 +65,14 @@ private:
 
 DeadlinePage::DeadlinePage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("TabSheet10"));
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* content = new QWidget;
-    outer->addWidget(scrollingArea(content));
-    auto* columns = new QHBoxLayout(content);
-    columns->addWidget(buildLimitBox(content), 3);
+    // The window's page shell scrolls the page on a small screen.
+    auto* columns = new QHBoxLayout(this);
+    columns->addWidget(buildLimitBox(this), 3);
     auto* right = new QVBoxLayout;
-    right->addWidget(buildAidBox(content), 1);
-    right->addWidget(buildDifferenceBox(content));
+    right->addWidget(buildAidBox(this), 1);
+    right->addWidget(buildDifferenceBox(this));
     columns->addLayout(right, 2);
-    DateTimePicker3Change();
+    focusWhenFirstShown(this, start_);
 }
 
 // The time limit: its inputs recompute it (not the enforceability days alone).
@@ -123,6 +119,7 @@ QWidget* DeadlinePage::buildLimitBox(QWidget* content) {
     g->addWidget(compute, 5, 1);
 
     end_ = new BlankDateEdit(QStringLiteral("Konec_Lhuty_DateTimePicker"), limitBox);
+    end_->setBlank(true);
     auto* endToTasks = pushButton(QStringLiteral("Button42"), QStringLiteral("=> Přidat do úkolníčku"), limitBox);
     auto* endToInterest = pushButton(QStringLiteral("Button46"), QStringLiteral("=> Použít do úroků - splatnost"), limitBox);
     g->addWidget(buddyLabel(QStringLiteral("Konec lhůty"), end_, limitBox), 6, 0);
@@ -139,6 +136,7 @@ QWidget* DeadlinePage::buildLimitBox(QWidget* content) {
     g->addWidget(buddyLabel(QStringLiteral("Dnů do vykonatelnosti"), enforceDays_, limitBox), 10, 0);
     g->addWidget(enforceDays_, 10, 1);
     enforce_ = new BlankDateEdit(QStringLiteral("Vykonatelnost_DateTimePicker"), limitBox);
+    enforce_->setBlank(true);
     auto* enforceToTasks =
         pushButton(QStringLiteral("Pridat_Do_Lhut_Button"), QStringLiteral("=> Přidat do úkolníčku"), limitBox);
     g->addWidget(buddyLabel(QStringLiteral("Případná vykonatelnost"), enforce_, limitBox), 11, 0);
@@ -165,10 +163,10 @@ QWidget* DeadlinePage::buildLimitBox(QWidget* content) {
         start_->setDate(QDate::currentDate());
         start_->setFocus();
     });
-    connect(endToTasks, &QPushButton::clicked, this, [this] { host_.startTaskWithDate(end_->date()); });
-    connect(enforceToTasks, &QPushButton::clicked, this, [this] { host_.startTaskWithDate(enforce_->date()); });
+    connect(endToTasks, &QPushButton::clicked, this, [this] { host_.startTaskWithDate(computedDate(end_)); });
+    connect(enforceToTasks, &QPushButton::clicked, this, [this] { host_.startTaskWithDate(computedDate(enforce_)); });
     connect(endToInterest, &QPushButton::clicked, this, [this] {
-        const QDate due = end_->date();
+        const QDate due = computedDate(end_);
         host_.showPage(kInterestPage);
         host_.setInterestDueDate(due);
     });
@@ -239,7 +237,13 @@ void DeadlinePage::quickButton(int units) {
     DateTimePicker3Change();
 }
 
+QDate DeadlinePage::computedDate(BlankDateEdit* result) {
+    if (!computed_) DateTimePicker3Change();
+    return result->value();
+}
+
 void DeadlinePage::DateTimePicker3Change() {
+    computed_ = true;
     runAction(this, [&] {
         start_->setBlank(false);
         const bool empty = units_->text().trimmed().isEmpty();
@@ -266,6 +270,8 @@ void DeadlinePage::DateTimePicker3Change() {
         }
         setLines(endReasons_, r.endReasons);
         setLines(enforceReasons_, r.enforceabilityReasons);
+        end_->setBlank(false);
+        enforce_->setBlank(false);
         end_->setDate(toQDate(r.end));
         enforce_->setDate(toQDate(r.enforceability));
     });
@@ -288,7 +294,7 @@ void DeadlinePage::Button4Click() {
 
 void DeadlinePage::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    DateTimePicker3Change();
+    if (computed_) DateTimePicker3Change();
 }
 
 }  // namespace verdika::ui

@@ -25,7 +25,7 @@ public:
     explicit DeadlinePage(PageHost& host, QWidget* parent = nullptr);
 
     // The deadline computation (every change of its inputs, the quick
-    // buttons, "Spočítat" and showing the page).
+    // buttons, "Spočítat", and showing the page once the user computed).
     void DateTimePicker3Change();
     // The appeal aid.
     void DateTimePicker1Enter();
@@ -40,6 +40,8 @@ private:
     QWidget* buildAidBox(QWidget* content);
     QWidget* buildDifferenceBox(QWidget* content);
     void quickButton(int units);
+    // The end or enforceability handed to another page: computed first if the user has not yet.
+    QDate computedDate(BlankDateEdit* result);
     QDate endDate() const;
 
     PageHost& host_;
@@ -49,10 +51,10 @@ private:
     QCheckBox* suspension_ = nullptr;      // staveni_Checkbox
     QDateEdit* suspensionFrom_ = nullptr;  // DateTimePicker6
     QDateEdit* suspensionTo_ = nullptr;    // DateTimePicker7
-    QDateEdit* end_ = nullptr;             // Konec_Lhuty_DateTimePicker
+    BlankDateEdit* end_ = nullptr;         // Konec_Lhuty_DateTimePicker
     QPlainTextEdit* endReasons_ = nullptr;
     QLineEdit* enforceDays_ = nullptr;     // Vykonatelnost_Edit
-    QDateEdit* enforce_ = nullptr;         // Vykonatelnost_DateTimePicker
+    BlankDateEdit* enforce_ = nullptr;     // Vykonatelnost_DateTimePicker
     QPlainTextEdit* enforceReasons_ = nullptr;
     BlankDateEdit* deposited_ = nullptr;   // DateTimePicker1
     RadioGroup* aidDays_ = nullptr;        // RadioGroup2
@@ -60,6 +62,9 @@ private:
     QDateEdit* diffFrom_ = nullptr;        // Pocatek_Lhuty_Date
     QDateEdit* diffTo_ = nullptr;          // Konec_Lhuty_date
     QLabel* diffLabel_ = nullptr;          // Rozdil_Dat_Label
+    // Results stay blank until the user first computes; from then on showing
+    // the page brings them up to date.
+    bool computed_ = false;
 };
 
 }  // namespace verdika::ui

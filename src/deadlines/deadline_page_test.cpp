@@ -98,12 +98,47 @@ private slots:
         QCOMPARE(app.memo("Lhuty_Proc_Memo"), QString());                         // already cleared
     }
 
+    // Showing the page computes nothing: the starting day and the results stay
+    // blank until the user first computes, and showing it again then recomputes.
+    void resultsStayBlankUntilTheFirstComputation() {
+        DeadlineFixture app;
+        const char* blankUntilUsed[] = {"DateTimePicker3", "Konec_Lhuty_DateTimePicker", "Vykonatelnost_DateTimePicker"};
+        for (const char* name : blankUntilUsed) {
+            auto* picker = app.find<ui::BlankDateEdit>(QString::fromLatin1(name));
+            QVERIFY2(picker->isBlank(), name);
+            QCOMPARE(picker->text().trimmed(), QString());
+        }
+        QCOMPARE(app.memo("Lhuty_Proc_Memo"), QString());
+        // The first input has the focus, and that alone computes nothing.
+        QWidget* start = app.find<QWidget>("DateTimePicker3");
+        QTRY_VERIFY(app.window->focusWidget() == start || start->isAncestorOf(app.window->focusWidget()));
+        QVERIFY(app.find<ui::BlankDateEdit>("Konec_Lhuty_DateTimePicker")->isBlank());
+
+        app.date("DateTimePicker3")->setDate(d(1, 3, 2013));
+        app.click("Button45");
+        QCOMPARE(app.date("Konec_Lhuty_DateTimePicker")->text(), QStringLiteral("18.3.2013"));
+        app.window->showPage(ui::kTariffPage);
+        app.date("DateTimePicker3")->blockSignals(true);
+        app.date("DateTimePicker3")->setDate(d(4, 3, 2013));
+        app.date("DateTimePicker3")->blockSignals(false);
+        app.window->showPage(ui::kDeadlinePage);
+        QCOMPARE(app.date("Konec_Lhuty_DateTimePicker")->text(), QStringLiteral("19.3.2013"));
+    }
+
+    void aTaskFromTheEndBeforeAnyComputationComputesFirst() {
+        DeadlineFixture app;
+        app.click("Button42");
+        auto* end = app.find<ui::BlankDateEdit>("Konec_Lhuty_DateTimePicker");
+        QVERIFY(!end->isBlank());
+        QCOMPARE(app.window->pageControl()->currentIndex(), int(ui::kTaskPage));
+        QCOMPARE(app.date("Lhuty_DBDateTimePicker")->date(), end->date());
+    }
+
     void appealAidAndItsCopy() {
         DeadlineFixture app;
         auto* deposited = app.find<ui::BlankDateEdit>("DateTimePicker1");
         QVERIFY(deposited->isBlank());
         QCOMPARE(deposited->text().trimmed(), QString());
-        QVERIFY(!app.find<ui::BlankDateEdit>("DateTimePicker3")->isBlank());  // computed on showing
         deposited->setDate(d(2, 1, 2013));
         QVERIFY(!deposited->isBlank());
         const QString memo = app.memo("Lhuty_Memo");

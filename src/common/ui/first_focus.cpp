@@ -1,8 +1,12 @@
 #include "common/ui/first_focus.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -35,8 +39,35 @@ private:
     QPointer<QWidget> input_;
 };
 
+constexpr const char* kNamedProperty = "verdikaFirstInput";
+
+bool isInput(const QWidget* w) {
+    // The edit inside a spin box or a drop-down: the box itself is the input.
+    const QWidget* parent = w->parentWidget();
+    if (qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent)) return false;
+    if (auto* e = qobject_cast<const QLineEdit*>(w)) return !e->isReadOnly();
+    if (auto* s = qobject_cast<const QAbstractSpinBox*>(w)) return !s->isReadOnly();
+    if (auto* t = qobject_cast<const QPlainTextEdit*>(w)) return !t->isReadOnly();
+    if (auto* t = qobject_cast<const QTextEdit*>(w)) return !t->isReadOnly();
+    return qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w);
+}
+
 }  // namespace
 
-void focusWhenFirstShown(QWidget* page, QWidget* input) { new FocusOnFirstShow(page, input); }
+void focusWhenFirstShown(QWidget* page, QWidget* input) {
+    page->setProperty(kNamedProperty, true);
+    new FocusOnFirstShow(page, input);
+}
+
+bool hasFirstInput(const QWidget* page) { return page->property(kNamedProperty).toBool(); }
+
+QWidget* firstInputOf(QWidget* page) {
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w)) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !w->isEnabled() || !w->isVisibleTo(page)) continue;
+        if (isInput(w)) return w;
+    }
+    return nullptr;
+}
 
 }  // namespace verdika::ui

@@ -10,5 +10,12 @@ class QWidget;
 namespace verdika::ui {
 
 void focusWhenFirstShown(QWidget* page, QWidget* input);
+// True when the page named its first input with focusWhenFirstShown.
+bool hasFirstInput(const QWidget* page);
+// The first input of a page in Tab order that the user can type into or
+// choose in (an edit, a spin box, a drop-down, a list), shown on the page's
+// current sub-page; nullptr when it has none. The window's rule for pages
+// that name none.
+QWidget* firstInputOf(QWidget* page);
 
 }  // namespace verdika::ui

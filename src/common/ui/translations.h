@@ -1,7 +1,8 @@
 #pragma once
 // Qt's own Czech translations, so the standard buttons and dialogs of the
-// toolkit (message boxes, file, print and find dialogs) read "Zavřít",
-// "Ano", "Ne", "Storno" like the rest of the program.
+// toolkit (message boxes, file, print, input and progress dialogs, the
+// context menu of text fields) read "Zavřít", "Ano", "Ne", "Storno" like the
+// rest of the program.
 class QCoreApplication;
 
 namespace verdika::ui {

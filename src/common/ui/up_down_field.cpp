@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "common/ui/zero_select.h"
+
 namespace verdika::ui {
 
 UpDownField::UpDownField(const QString& objectName, int minimum, int maximum, QWidget* parent,
@@ -12,6 +14,7 @@ UpDownField::UpDownField(const QString& objectName, int minimum, int maximum, QW
     setValue(minimum);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (!editName.isEmpty()) lineEdit()->setObjectName(editName);
+    selectZeroOnFocus(lineEdit());
 }
 
 }  // namespace verdika::ui

@@ -1,6 +1,7 @@
 #pragma once
 // A whole number with up and down arrows: counts of months, units, persons.
-// The Up and Down keys (and so the mouse wheel) step it too.
+// The Up and Down keys (and so the mouse wheel) step it too. Holding 0 it
+// selects its text on focus, so typing replaces the zero.
 #include <QSpinBox>
 
 namespace verdika::ui {

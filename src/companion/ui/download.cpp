@@ -52,7 +52,7 @@ std::optional<QByteArray> fetchUrl(const QString& url, int timeoutMs, QWidget* p
     bool cancelled = false;
     if (progressParent) {
         progress = std::make_unique<QProgressDialog>(QStringLiteral("Stahuji %1 …").arg(address.fileName()),
-                                                     QStringLiteral("Zrušit"), 0, 0, progressParent);
+                                                     QStringLiteral("Storno"), 0, 0, progressParent);
         progress->setWindowTitle(QStringLiteral("Stahování"));
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(500);

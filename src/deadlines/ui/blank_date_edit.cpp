@@ -13,7 +13,10 @@ QDate blankMarker() { return firstPickerDate().addDays(-1); }
 }  // namespace
 
 bool isEntry(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    // The program's own setFocus (the first input of a page when it is first
+    // shown) is no entry either: showing a page computes nothing by itself.
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::OtherFocusReason;
 }
 
 QDate firstPickerDate() { return QDate(kFirstCalendarYear, 1, 1); }

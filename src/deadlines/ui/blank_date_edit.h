@@ -32,7 +32,8 @@ private:
 };
 
 // True when the focus came from the user moving into the control, not from
-// the window getting active again (after a message box) or a closed popup.
+// the window getting active again (after a message box), a closed popup or
+// the program.
 bool isEntry(Qt::FocusReason reason);
 
 // The pages' date range: the years the holiday calendar is kept for.

@@ -36,9 +36,7 @@ QLineEdit* numberEdit(const QString& name, int digits, QWidget* parent) {
 }
 
 UpDownField* countField(const QString& name, const QString& editName, int maximum, QWidget* parent) {
-    auto* f = new UpDownField(name, 0, maximum, parent, editName);
-    selectZeroOnFocus(f->edit());
-    return f;
+    return new UpDownField(name, 0, maximum, parent, editName);
 }
 
 QHBoxLayout* withUnit(QWidget* field, const QString& unit, QWidget* parent) {
