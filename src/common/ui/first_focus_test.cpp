@@ -1,6 +1,10 @@
 #include "common/ui/first_focus.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -32,6 +36,35 @@ private slots:
         title->setFocus();
         handedOver.show();
         QCOMPARE(handedOver.focusWidget(), title);
+    }
+
+    // The window's rule for a page that names no first input: the first
+    // control in Tab order that takes input, on the sub-page shown.
+    void firstInputOfSkipsWhatTakesNoInput() {
+        QWidget page;
+        auto* layout = new QVBoxLayout(&page);
+        auto* readOnly = new QLineEdit(QStringLiteral("1.000,00 Kč"));
+        readOnly->setReadOnly(true);
+        auto* disabled = new QLineEdit;
+        disabled->setEnabled(false);
+        auto* tabs = new QTabWidget;
+        tabs->addTab(new QLabel(QStringLiteral("Výsledek")), QStringLiteral("a"));
+        tabs->addTab(new QLineEdit, QStringLiteral("b"));  // not the sub-page shown
+        auto* kinds = new QComboBox;
+        kinds->setEditable(true);  // its edit inside is no input of its own
+        for (QWidget* w : {static_cast<QWidget*>(new QPushButton(QStringLiteral("Vypočítat"))),
+                           static_cast<QWidget*>(readOnly), static_cast<QWidget*>(disabled),
+                           static_cast<QWidget*>(tabs), static_cast<QWidget*>(kinds),
+                           static_cast<QWidget*>(new QLineEdit)})
+            layout->addWidget(w);
+        QCOMPARE(verdika::ui::firstInputOf(&page), kinds);
+        QVERIFY(!verdika::ui::hasFirstInput(&page));
+        verdika::ui::focusWhenFirstShown(&page, kinds);
+        QVERIFY(verdika::ui::hasFirstInput(&page));
+
+        QWidget empty;
+        new QLabel(QStringLiteral("Jen text"), &empty);
+        QCOMPARE(verdika::ui::firstInputOf(&empty), nullptr);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "app/main_window.h"
 #include "common/ui/up_down_field.h"
 #include "ui_test_support.h"
 
@@ -24,7 +25,6 @@ private slots:
             layout->addWidget(w);
         selectZeroOnFocus(zero);
         selectZeroOnFocus(number);
-        selectZeroOnFocus(count->edit());
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -38,10 +38,33 @@ private slots:
         QTest::qWait(10);
         QVERIFY(number->selectedText().isEmpty());
 
+        // The kit's spin box selects its zero by itself.
         QTest::mouseClick(count->edit(), Qt::LeftButton, {}, QPoint(4, count->edit()->height() / 2));
         QTRY_COMPARE(count->edit()->selectedText(), QStringLiteral("0"));
         QTest::keyClicks(count->edit(), QStringLiteral("7"));
         QCOMPARE(count->value(), 7);
+    }
+
+    // The pages' own fields: a number field, a spin box's edit and a plain
+    // percentage edit, each clicked as a user does and typed into.
+    void clickingAPageFieldHoldingZeroAndTyping12345Gives12345() {
+        verdika::test::AppFixture app;
+        app.window->show();
+        app.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+        const std::pair<int, const char*> fields[] = {
+            {kInsolvencyPage, "zajistene_edit"}, {kDeadlinePage, "Edit28"}, {kCompensationPage, "Edit7"}};
+        for (const auto& [pageIndex, name] : fields) {
+            app.window->showPage(pageIndex);
+            auto* edit = app.find<QLineEdit>(QString::fromLatin1(name));
+            QVERIFY2(edit, name);
+            edit->setText(QStringLiteral("0"));
+            edit->clearFocus();
+            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() / 2, edit->height() / 2));
+            QTRY_VERIFY2(!edit->selectedText().isEmpty(), name);
+            QTest::keyClicks(edit, QStringLiteral("12345"));
+            QVERIFY2(edit->text().remove(QLatin1Char('.')) == QStringLiteral("12345"), qPrintable(edit->text()));
+        }
     }
 };
 
