@@ -106,8 +106,8 @@ int run(Context& c) {
         if (persons < 0 || persons > 100) throw UsageError("Počet osob musí být 0 až 100 (--osob).");
         m.persons = n.persons = static_cast<int>(persons);
     }
-    if (a.flag("zastaveni")) m.choice2 = n.choice2 = 0;
-    if (a.flag("zastaveni-odvolani")) m.choice2 = n.choice2 = 1;
+    if (a.flag("zastaveni")) m.dismissal = n.dismissal = costs::Dismissal::Claim;
+    if (a.flag("zastaveni-odvolani")) m.dismissal = n.dismissal = costs::Dismissal::Appeal;
     const auto acts = a.values("ukon");
     if (!acts.empty()) {
         m.acts.clear();
@@ -136,15 +136,15 @@ int run(Context& c) {
                                      " (--poplatek-polozka).");
                 n.courtFeeItem = static_cast<int>(fee);
             }
-            if (n.courtFeeItem > static_cast<int>(captions.size())) n.courtFeeItem = 0;
+            if (n.courtFeeItem > static_cast<int>(captions.size())) n.courtFeeItem.reset();
             result = costs::calculateNonMonetary(n, tables);
-            const std::string feeCaption = n.courtFeeItem > 0 ? captions[static_cast<size_t>(n.courtFeeItem - 1)] : "";
-            lines = costs::nonMonetarySummaryLines(result.record, costs::itemCaption(n.item), feeCaption);
+            const std::string feeCaption = n.courtFeeItem > 0 ? captions[static_cast<size_t>(*n.courtFeeItem - 1)] : "";
+            lines = costs::nonMonetarySummaryLines(result.record, costs::itemCaption(n.item.value_or(0)), feeCaption);
         } else {
             if (auto v = a.value("jistina")) m.principal = Format_Cislo(parseCliDecimal(*v));
             if (m.principal.empty()) throw UsageError("Zadejte jistinu (--jistina), nebo položku nepeněžitého plnění (--polozka).");
-            if (a.flag("vykon")) m.choice1 = 0;
-            if (a.flag("epr")) m.choice1 = 1;
+            if (a.flag("vykon")) m.proceedings = costs::Proceedings::Enforcement;
+            if (a.flag("epr")) m.proceedings = costs::Proceedings::ElectronicPaymentOrder;
             result = costs::calculateMonetary(m, tables);
             lines = costs::summaryLines(result.record);
         }
