@@ -1,9 +1,12 @@
 #include "costs/ui/costs_widgets.h"
 
+#include <QPushButton>
 #include <QToolButton>
 
+#include "common/ui/action.h"
 #include "common/ui/controls.h"
 #include "common/ui/desktop.h"
+#include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
 
@@ -35,14 +38,26 @@ QToolButton* courtFeeTipButton(const QString& objectName, QWidget* parent) {
                       parent);
 }
 
-QString askSetFile(QWidget* parent, const QString& dataDir, bool save) {
+QPushButton* computeButton(const QString& objectName, QWidget* parent) {
+    QPushButton* b = pushButton(objectName, QStringLiteral("Vypočítat"), parent);
+    b->setDefault(true);
+    QFont bold = b->font();
+    bold.setBold(true);
+    b->setFont(bold);
+    return b;
+}
+
+void withSetFile(QWidget* parent, const std::filesystem::path& dataDir, bool save,
+                 const std::function<void(const std::filesystem::path&)>& action) {
     FileDialogRequest r;
     r.save = save;
     r.title = save ? QStringLiteral("Uložit sestavu") : QStringLiteral("Načíst sestavu");
-    r.directory = dataDir;
+    r.directory = qpath(dataDir);
     r.filter = QStringLiteral("Verdika (*.vrd)");
     r.defaultSuffix = QStringLiteral("vrd");
-    return askFileName(parent, r);
+    const QString path = askFileName(parent, r);
+    if (path.isEmpty()) return;
+    runAction(parent, [&] { action(fspath(path)); });
 }
 
 }  // namespace verdika::ui

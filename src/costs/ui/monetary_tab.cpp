@@ -178,11 +178,7 @@ QGridLayout* MonetaryTab::buildInputs(QWidget* parent) {
 }
 
 QGridLayout* MonetaryTab::buildButtons(QWidget* parent) {
-    auto* compute = pushButton(QStringLiteral("Naklad_Vypocitat"), QStringLiteral("Vypočítat"), parent);
-    compute->setDefault(true);
-    QFont bold = compute->font();
-    bold.setBold(true);
-    compute->setFont(bold);
+    auto* compute = computeButton(QStringLiteral("Naklad_Vypocitat"), parent);
     auto* reset = pushButton(QStringLiteral("Naklad_Vynulovat"), QStringLiteral("Vynulovat"), parent);
     auto* regulation = pushButton(QStringLiteral("Naklad_Predpis"), QStringLiteral("Zobraz předpis 484/2000 Sb."), parent);
     auto* save = pushButton(QStringLiteral("naklady_ulozit"), QStringLiteral("Uložit sestavu"), parent);
@@ -261,15 +257,13 @@ void MonetaryTab::Naklad_VynulovatClick() {
 void MonetaryTab::Naklad_PredpisClick() { page_.showDecree(fromQDate(date_->date())); }
 
 void MonetaryTab::naklady_ulozitClick() {
-    const QString path = askSetFile(this, qpath(page_.host().data().paths().dataDir), true);
-    if (path.isEmpty()) return;
-    runAction(this, [&] { costs::saveMonetarySet(fspath(path), form()); });
+    withSetFile(this, page_.host().data().paths().dataDir, true,
+                [&](const std::filesystem::path& file) { costs::saveMonetarySet(file, form()); });
 }
 
 void MonetaryTab::Button34Click() {
-    const QString path = askSetFile(this, qpath(page_.host().data().paths().dataDir), false);
-    if (path.isEmpty()) return;
-    runAction(this, [&] { setForm(costs::loadMonetarySet(fspath(path))); });
+    withSetFile(this, page_.host().data().paths().dataDir, false,
+                [&](const std::filesystem::path& file) { setForm(costs::loadMonetarySet(file)); });
 }
 
 void MonetaryTab::Naklad_JistinaChange() {

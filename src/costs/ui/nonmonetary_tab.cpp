@@ -149,11 +149,7 @@ QGridLayout* NonMonetaryTab::buildInputs(QWidget* parent) {
 }
 
 QBoxLayout* NonMonetaryTab::buildButtons(QWidget* parent) {
-    auto* compute = pushButton(QStringLiteral("Button81"), QStringLiteral("Vypočítat"), parent);
-    compute->setDefault(true);
-    QFont bold = compute->font();
-    bold.setBold(true);
-    compute->setFont(bold);
+    auto* compute = computeButton(QStringLiteral("Button81"), parent);
     auto* reset = pushButton(QStringLiteral("Button31"), QStringLiteral("Vynulovat"), parent);
     auto* regulation = pushButton(QStringLiteral("Button1"), QStringLiteral("Zobraz předpis 484/2000 Sb."), parent);
     auto* save = pushButton(QStringLiteral("naklad_2_ulozit"), QStringLiteral("Uložit sestavu"), parent);
@@ -235,15 +231,13 @@ void NonMonetaryTab::naklad_2_ulozitClick() {
         showMessage(this, qs(costs::kNoItemMessage));
         return;
     }
-    const QString path = askSetFile(this, qpath(page_.host().data().paths().dataDir), true);
-    if (path.isEmpty()) return;
-    runAction(this, [&] { costs::saveNonMonetarySet(fspath(path), form()); });
+    withSetFile(this, page_.host().data().paths().dataDir, true,
+                [&](const std::filesystem::path& file) { costs::saveNonMonetarySet(file, form()); });
 }
 
 void NonMonetaryTab::Button50Click() {
-    const QString path = askSetFile(this, qpath(page_.host().data().paths().dataDir), false);
-    if (path.isEmpty()) return;
-    runAction(this, [&] { setForm(costs::loadNonMonetarySet(fspath(path))); });
+    withSetFile(this, page_.host().data().paths().dataDir, false,
+                [&](const std::filesystem::path& file) { setForm(costs::loadNonMonetarySet(file)); });
 }
 
 void NonMonetaryTab::Mimoradne_Slozita_CheckBoxClick() { setGroupHighlight(complexFrame_, complex_->isChecked()); }
