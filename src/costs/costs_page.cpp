@@ -1,10 +1,8 @@
 #include "costs/costs_page.h"
 
-#include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/data_module.h"
@@ -12,7 +10,6 @@
 #include "app/ui/page_host.h"
 #include "common/text.h"
 #include "common/ui/action.h"
-#include "common/ui/controls.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
@@ -78,16 +75,8 @@ QWidget* CostsPage::buildSummaryPage() {
                                       QStringLiteral("ToolButton2"), QStringLiteral("ToolButton10"),
                                       QStringLiteral("Náklady řízení"), QStringLiteral("naklady")},
                               page);
-    auto* toTxt = toolButton(QStringLiteral("Button85"), QStringLiteral("Vložit do záložky TXT"), QString(),
-                             summary_->toolBar());
-    toTxt->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    summary_->toolBar()->addSeparator();
-    summary_->toolBar()->addWidget(toTxt);
-    keepRecords_ = new QCheckBox(QStringLiteral("Ponechat záznamy (nevymazávat záznamy)"), summary_->toolBar());
-    keepRecords_->setObjectName(QStringLiteral("Ponechat_CheckBox"));
-    summary_->toolBar()->addSeparator();
-    summary_->toolBar()->addWidget(keepRecords_);
-    connect(toTxt, &QToolButton::clicked, this, [this] { Button85Click(); });
+    summary_->addRecordTools(QStringLiteral("Ponechat_CheckBox"), QStringLiteral("Button85"));
+    connect(summary_, &SummaryBox::toTxtRequested, this, [this] { Button85Click(); });
     layout->addWidget(summary_);
     return page;
 }
@@ -140,8 +129,7 @@ void CostsPage::publish(const costs::TNaklady_rizeni& record, const std::vector<
     monetary_->results()->followRecord(record_);
     nonMonetary_->results()->followRecord(record_);
     zalovany_radioClick();
-    if (!keepRecords_->isChecked()) summary_->clear();
-    summary_->appendLines(toQStringList(summaryLines));
+    summary_->showLines(toQStringList(summaryLines));
 }
 
 void CostsPage::showDecree(Date date) {
@@ -179,11 +167,9 @@ void CostsPage::SavePetitButtonClick() {
 }
 
 void CostsPage::Button85Click() {
-    const bool keep = confirm(this, QStringLiteral("Hodláte exportovat záznamy náklady řízení do záložky TXT.\n"
-                                                   "Přejete si ponechat předchozí obsah v záložce TXT? Stiskněte ano.\n"
-                                                   "Pokud stisknete ne, data budou předchozí data vymazána."));
-    host_.appendToTxt(summary_->lines(), keep);
-    host_.showPage(kTxtPage);
+    summary_->sendToTxt(QStringLiteral("Hodláte exportovat záznamy náklady řízení do záložky TXT.\n"
+                                       "Přejete si ponechat předchozí obsah v záložce TXT? Stiskněte ano.\n"
+                                       "Pokud stisknete ne, data budou předchozí data vymazána."));
 }
 
 void CostsPage::copyPetition(int index) { petition_->copyPetition(index); }

@@ -6,7 +6,6 @@
 
 #include "costs/costs.h"
 
-class QCheckBox;
 class QTabWidget;
 
 namespace verdika::ui {
@@ -70,7 +69,6 @@ private:
     NonMonetaryTab* nonMonetary_ = nullptr;
 
     SummaryBox* summary_ = nullptr;
-    QCheckBox* keepRecords_ = nullptr;
 
     PetitionSection* petition_ = nullptr;
     WordExportPanel* word_ = nullptr;
