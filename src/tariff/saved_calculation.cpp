@@ -1,5 +1,7 @@
 #include "tariff/saved_calculation.h"
 
+#include <algorithm>
+
 #include "common/ini.h"
 
 namespace verdika::tariff {
@@ -32,8 +34,9 @@ void saveCalculation(const std::filesystem::path& file, const SavedCalculation& 
     ini.saveAs(file);
 }
 
-SavedCalculation loadCalculation(const std::filesystem::path& file) {
-    const IniFile ini = IniFile::load(file);
+SavedCalculation loadCalculation(const std::filesystem::path& file) { return calculationFromIni(IniFile::load(file)); }
+
+SavedCalculation calculationFromIni(const IniFile& ini) {
     SavedCalculation s;
     auto integer = [&](const char* key, int def) {
         const auto v = ini.readInteger(kSettings, key, def);
@@ -49,8 +52,10 @@ SavedCalculation loadCalculation(const std::filesystem::path& file) {
     s.special = integer("specialni_rizeni", -1);
     s.extraordinary = integer("mimoradne_zvyseni", -1);
     s.par14b = ini.readBool(kSettings, "formularova_zaloba", false);
-    const auto n = ini.readInteger("ukony", "pocet", 0);
-    for (std::int64_t k = 1; k <= n && k <= 100000; ++k) {
+    // A garbled count never makes the list longer than the file's sections.
+    const auto n = std::min<std::int64_t>(ini.readInteger("ukony", "pocet", 0),
+                                          static_cast<std::int64_t>(ini.sectionNames().size()));
+    for (std::int64_t k = 1; k <= n; ++k) {
         const std::string section = "ukon" + std::to_string(k);
         s.acts.push_back({ini.readString(section, "datum"), ini.readString(section, "popis"),
                           ini.readString(section, "pu_pul")});

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ini.h"
 #include "tariff/tariff.h"
 
 namespace verdika::tariff {
@@ -29,7 +30,9 @@ struct SavedCalculation {
 // not written; the rest are numbered 1, 2, … without gaps. Throws IoError.
 void saveCalculation(const std::filesystem::path& file, const SavedCalculation& s);
 
-// Every key read with its default, so any file (or none) loads.
+// Every key read with its default, so any file (or none) loads. A count
+// ("pocet") beyond the file's sections is cut to their number.
 SavedCalculation loadCalculation(const std::filesystem::path& file);
+SavedCalculation calculationFromIni(const IniFile& ini);
 
 }  // namespace verdika::tariff

@@ -7,8 +7,10 @@
 //   RadioGroup   (radio_group.h)   radio buttons read by position
 //   ResultField  (result_field.h)  a computed amount with its copy buttons
 // and the balloon of the information buttons is balloon.h.
+#include <QIcon>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
 
 class QLabel;
 class QPushButton;
@@ -37,5 +39,10 @@ QLabel* boldLabel(const QString& objectName, const QString& text, QWidget* paren
 QTableWidget* dataGrid(const QString& objectName, const QStringList& captions, QWidget* parent, int rows = 1);
 
 void copyToClipboard(const QString& text);
+
+// A standard icon of the style, read the first time it is drawn: reading the
+// style's images costs more than a page's whole layout, and most buttons sit
+// on sub-pages that are never opened.
+QIcon styleIcon(QStyle::StandardPixmap which);
 
 }  // namespace verdika::ui
