@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QTimer>
 
-
 namespace verdika::ui {
 
 namespace {
