@@ -6,17 +6,9 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "common/numbers.h"
-#include "common/ui/qt_convert.h"
-
 namespace verdika::ui {
 
 namespace {
-
-bool holdsZero(const QString& text) {
-    const auto v = tryParseDecimal(ss(text));
-    return v && *v == 0;
-}
 
 class ZeroSelector : public QObject {
 public:
@@ -28,7 +20,7 @@ public:
             QPointer<QWidget> target = static_cast<QWidget*>(watched);
             QPointer<QLineEdit> edit = edit_;
             QTimer::singleShot(0, edit_, [target, edit] {
-                if (target && edit && target->hasFocus() && !edit->isReadOnly() && holdsZero(edit->text()))
+                if (target && edit && target->hasFocus() && !edit->isReadOnly() && isZeroText(edit->text()))
                     edit->selectAll();
             });
         }
@@ -40,6 +32,16 @@ private:
 };
 
 }  // namespace
+
+bool isZeroText(const QString& text) {
+    // Any zero the pages show ("0", "0,00", "0.000,0"); nothing else, not even "0 Kč".
+    bool zero = false;
+    for (const QChar c : text.trimmed()) {
+        if (c == QLatin1Char('0')) zero = true;
+        else if (c != QLatin1Char(',') && c != QLatin1Char('.')) return false;
+    }
+    return zero;
+}
 
 void selectZeroOnFocus(QLineEdit* edit) {
     auto* selector = new ZeroSelector(edit);

@@ -13,6 +13,11 @@ using namespace verdika::ui;
 class ZeroSelectTest : public QObject {
     Q_OBJECT
 private slots:
+    void zeroFormsAreTold() {
+        for (const char* zero : {"0", "0,00", " 0 ", "0.000,0"}) QVERIFY2(isZeroText(QString::fromLatin1(zero)), zero);
+        for (const char* other : {"", ",", "10", "0,5", "abc", "0 Kč"}) QVERIFY2(!isZeroText(QString::fromUtf8(other)), other);
+    }
+
     // A click or Tab into "0" selects it and typing replaces it; a click into
     // another number only places the cursor.
     void typingReplacesTheZero() {
@@ -43,6 +48,12 @@ private slots:
         QTRY_COMPARE(count->edit()->selectedText(), QStringLiteral("0"));
         QTest::keyClicks(count->edit(), QStringLiteral("7"));
         QCOMPARE(count->value(), 7);
+
+        // Focus given by the program (a page shown first) selects a zero too.
+        zero->setText(QStringLiteral("0"));
+        number->setFocus();
+        zero->setFocus();
+        QTRY_COMPARE(zero->selectedText(), QStringLiteral("0"));
     }
 
     // The pages' own fields: a number field, a spin box's edit and a plain
