@@ -1,10 +1,8 @@
 #include "common/ui/zero_select.h"
 
 #include <QAbstractSpinBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
-#include <QPointer>
-#include <QTimer>
 
 namespace verdika::ui {
 
@@ -16,18 +14,19 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::FocusIn) {
-            // After the event: a click places the cursor once the focus has come.
-            QPointer<QWidget> target = static_cast<QWidget*>(watched);
-            QPointer<QLineEdit> edit = edit_;
-            QTimer::singleShot(0, edit_, [target, edit] {
-                if (target && edit && target->hasFocus() && !edit->isReadOnly() && isZeroText(edit->text()))
-                    edit->selectAll();
-            });
+            // A click places the cursor after the focus has come: that case is the release below.
+            if (static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason && holdsZero()) edit_->selectAll();
+        } else if (e->type() == QEvent::MouseButtonRelease && watched == edit_) {
+            // Also a click into a field that had the focus already (a page's
+            // first field); a selection the user dragged stays.
+            if (!edit_->hasSelectedText() && holdsZero()) edit_->selectAll();
         }
         return false;
     }
 
 private:
+    bool holdsZero() const { return !edit_->isReadOnly() && isZeroText(edit_->text()); }
+
     QLineEdit* edit_;
 };
 

@@ -1,8 +1,10 @@
 #pragma once
-// A number field that holds 0 selects its text when it gets the focus, by
-// Tab or by a click, so that typing replaces the zero: clicking into "0" and
-// typing 12345 gives "12345", not "012345". Other texts are left as they are,
-// so a click still places the cursor in a number being corrected.
+// A number field that holds 0 ("0", "0,00") selects its text when it gets
+// the focus, by Tab, by the program or by a click, and when it is clicked
+// while it has the focus already (a page's first field), so that typing
+// replaces the zero: clicking into "0" and typing 12345 gives "12345", not
+// "012345". Other texts are left as they are, so a click still places the
+// cursor in a number being corrected. Read-only fields are left alone.
 #include <QString>
 
 class QLineEdit;

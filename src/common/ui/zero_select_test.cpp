@@ -54,6 +54,10 @@ private slots:
         number->setFocus();
         zero->setFocus();
         QTRY_COMPARE(zero->selectedText(), QStringLiteral("0"));
+        // A click into the zero of a field that has the focus already (a page's first field).
+        zero->deselect();
+        QTest::mouseClick(zero, Qt::LeftButton, {}, QPoint(zero->width() - 4, zero->height() / 2));
+        QCOMPARE(zero->selectedText(), QStringLiteral("0"));
     }
 
     // The pages' own fields: a number field, a spin box's edit and a plain
