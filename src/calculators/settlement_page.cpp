@@ -16,7 +16,6 @@
 #include "common/ui/desktop.h"
 #include "common/ui/first_focus.h"
 #include "common/ui/qt_convert.h"
-#include "common/ui/scrolling.h"
 
 namespace verdika::ui {
 
@@ -67,7 +66,7 @@ SettlementPage::SettlementPage(PageHost& host, QWidget* parent) : QWidget(parent
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scrollingArea(content));
+    outer->addWidget(content);  // the window's page shell scrolls it on a small screen
     connect(image, &ClickableLabel::clicked, this, &SettlementPage::Image1Click);
     connect(open, &QPushButton::clicked, this, &SettlementPage::Image1Click);
     focusWhenFirstShown(this, open);

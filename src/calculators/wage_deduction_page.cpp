@@ -14,7 +14,6 @@
 #include "common/ui/messages.h"
 #include "common/ui/number_field.h"
 #include "common/ui/qt_convert.h"
-#include "common/ui/scrolling.h"
 #include "common/ui/summary_box.h"
 #include "reference/regulations.h"
 
@@ -56,7 +55,7 @@ WageDeductionPage::WageDeductionPage(PageHost& host, QWidget* parent) : QWidget(
     layout->addWidget(summary_, 1);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scrollingArea(content, QStringLiteral("Srazky_Scroll")));
+    outer->addWidget(content);  // the window's page shell scrolls it on a small screen
 
     connect(inputs_, &WageInputBox::periodChanged, this, &WageDeductionPage::updateInfo);
     connect(inputs_, &WageInputBox::computeClicked, this, &WageDeductionPage::Srazky_VypocitatClick);

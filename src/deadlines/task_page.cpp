@@ -18,7 +18,6 @@
 #include "common/ui/first_focus.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
-#include "common/ui/scrolling.h"
 #include "deadlines/ui/blank_date_edit.h"
 #include "deadlines/ui/task_editor.h"
 #include "deadlines/ui/task_grid.h"
@@ -31,7 +30,7 @@ TaskPage::TaskPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(hos
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* content = new QWidget;
-    outer->addWidget(scrollingArea(content));
+    outer->addWidget(content);  // the window's page shell scrolls it on a small screen
     auto* page = new QVBoxLayout(content);
     page->addWidget(buildViews(), 1);
     navigator_ = new TaskNavigator(content);

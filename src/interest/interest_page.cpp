@@ -22,7 +22,6 @@
 #include "common/ui/messages.h"
 #include "common/ui/number_field.h"
 #include "common/ui/qt_convert.h"
-#include "common/ui/scrolling.h"
 #include "companion/ui/print_margins.h"
 #include "interest/preview_window.h"
 #include "interest/rate_table.h"
@@ -108,12 +107,10 @@ QString lines(const std::vector<std::string>& l) { return toQStringList(l).join(
 
 InterestPage::InterestPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("TabSheet6"));
-    // The page shows whole at its own window height; the scroll area keeps it
-    // from raising the minimum height of the window for the other pages.
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* content = new QWidget;
-    outer->addWidget(scrollingArea(content));
+    outer->addWidget(content);  // the window's page shell scrolls it on a small screen
     auto* columns = new QHBoxLayout(content);
     columns->setContentsMargins(6, 4, 6, 4);
     columns->addWidget(buildInputs());

@@ -18,7 +18,6 @@
 #include "common/ui/first_focus.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
-#include "common/ui/scrolling.h"
 #include "reference/court_print_window.h"
 #include "reference/regulations.h"
 #include "reference/ui/institution_panels.h"
@@ -60,7 +59,7 @@ InstitutionsPage::InstitutionsPage(PageHost& host, QWidget* parent) : QWidget(pa
     layout->addWidget(maps_);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scrollingArea(content));
+    outer->addWidget(content);  // the window's page shell scrolls it on a small screen
 
     print_ = new CourtPrintWindow(host_.data().settings(), host_.mainWindow());
     connectRegions();

@@ -3,9 +3,9 @@
 
 namespace verdika::ui {
 
-// Every page of the main window shares the window's smallest height, so a
-// page's content scrolls in a frameless area instead of pushing the window
-// taller for all pages.
+// A frameless scroll area. The main window puts every page into one (a page
+// taller than its tab on a small screen scrolls there); a page needs its own
+// only for a part that should scroll alone.
 inline QScrollArea* scrollingArea(QWidget* content, const QString& objectName = {}) {
     auto* area = new QScrollArea;
     if (!objectName.isEmpty()) area->setObjectName(objectName);
