@@ -143,7 +143,7 @@ QWidget* MainWindow::page(int pageIndex) {
     if (auto* laws = qobject_cast<LawsPage*>(built))
         connect(laws, &LawsPage::findRequested, this, [this](const QString& text) { openLawFind(text); });
     // A page that names no first input starts in the first one it has.
-    if (!hasFirstInput(built)) focusWhenFirstShown(built, firstInputOf(built));
+    if (!hasFirstInput(built)) focusFirstInputWhenFirstShown(built);
     area->widget()->layout()->addWidget(built);
     built->show();
     return built;

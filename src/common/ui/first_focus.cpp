@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -14,29 +15,49 @@ namespace verdika::ui {
 
 namespace {
 
+void giveFocus(QWidget* page, QWidget* input) {
+    // A page that already put the focus somewhere (a task started from
+    // another page focuses its title) keeps it.
+    if (!input || page->focusWidget()) return;
+    input->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(input)) edit->selectAll();
+    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(input)) spin->selectAll();
+}
+
 class FocusOnFirstShow : public QObject {
 public:
-    FocusOnFirstShow(QWidget* page, QWidget* input) : QObject(page), input_(input) { page->installEventFilter(this); }
+    // Without an input: the page's first one, once the page's own showing
+    // has had its chance to choose.
+    FocusOnFirstShow(QWidget* page, QWidget* input) : QObject(page), input_(input), named_(input != nullptr) {
+        page->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::Show) {
-            // A page that already put the focus somewhere (a task started from
-            // another page focuses its title) keeps it.
             auto* page = static_cast<QWidget*>(watched);
-            if (input_ && !page->focusWidget()) {
-                input_->setFocus(Qt::OtherFocusReason);
-                if (auto* edit = qobject_cast<QLineEdit*>(input_)) edit->selectAll();
-                else if (auto* spin = qobject_cast<QAbstractSpinBox*>(input_)) spin->selectAll();
-            }
             watched->removeEventFilter(this);
-            deleteLater();
+            if (named_) {
+                giveFocus(page, input_);
+                deleteLater();
+            } else {
+                QTimer::singleShot(0, this, [this, page] {
+                    // Another page shown meanwhile: wait for this one's next showing.
+                    if (!page->isVisible()) {
+                        page->installEventFilter(this);
+                        return;
+                    }
+                    giveFocus(page, firstInputOf(page));
+                    deleteLater();
+                });
+            }
         }
         return false;
     }
 
 private:
     QPointer<QWidget> input_;
+    bool named_;
 };
 
 constexpr const char* kNamedProperty = "verdikaFirstInput";
@@ -58,6 +79,8 @@ void focusWhenFirstShown(QWidget* page, QWidget* input) {
     page->setProperty(kNamedProperty, true);
     new FocusOnFirstShow(page, input);
 }
+
+void focusFirstInputWhenFirstShown(QWidget* page) { new FocusOnFirstShow(page, nullptr); }
 
 bool hasFirstInput(const QWidget* page) { return page->property(kNamedProperty).toBool(); }
 

@@ -10,6 +10,10 @@ class QWidget;
 namespace verdika::ui {
 
 void focusWhenFirstShown(QWidget* page, QWidget* input);
+// The window's rule for a page that names no first input: when the page is
+// first shown and has not chosen a focus itself by the time its showing is
+// done, its first input (firstInputOf) gets the focus.
+void focusFirstInputWhenFirstShown(QWidget* page);
 // True when the page named its first input with focusWhenFirstShown.
 bool hasFirstInput(const QWidget* page);
 // The first input of a page in Tab order that the user can type into or

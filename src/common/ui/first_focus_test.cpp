@@ -66,6 +66,48 @@ private slots:
         new QLabel(QStringLiteral("Jen text"), &empty);
         QCOMPARE(verdika::ui::firstInputOf(&empty), nullptr);
     }
+
+    // The window's rule gives way to a page that chooses its focus while it
+    // is being shown (in its showEvent, after the rule's filter has run).
+    void theWindowsRuleLeavesAPagesOwnChoice() {
+        struct ChoosingPage : QWidget {
+            QLineEdit* first = new QLineEdit(QStringLiteral("0"), this);
+            QLineEdit* chosen = new QLineEdit(this);
+            bool choose = true;
+            void showEvent(QShowEvent*) override {
+                if (choose) chosen->setFocus();
+            }
+        };
+        for (bool choose : {true, false}) {
+            ChoosingPage page;
+            page.choose = choose;
+            new QVBoxLayout(&page);
+            page.layout()->addWidget(page.first);
+            page.layout()->addWidget(page.chosen);
+            verdika::ui::focusFirstInputWhenFirstShown(&page);
+            page.show();
+            QTRY_COMPARE(page.focusWidget(), choose ? page.chosen : page.first);
+            QTest::qWait(1);
+            QCOMPARE(page.focusWidget(), choose ? page.chosen : page.first);
+            if (!choose) QCOMPARE(page.first->selectedText(), QStringLiteral("0"));
+        }
+
+        // A page hidden again before its showing is done (another tab chosen
+        // at once) gets its first input when it is shown next, not while hidden.
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(new QLineEdit);  // where the window's own focus goes
+        auto* page = new QWidget;
+        auto* first = new QLineEdit(page);
+        layout->addWidget(page);
+        verdika::ui::focusFirstInputWhenFirstShown(page);
+        window.show();
+        page->hide();
+        QTest::qWait(1);
+        QCOMPARE(page->focusWidget(), nullptr);
+        page->show();
+        QTRY_COMPARE(page->focusWidget(), first);
+    }
 };
 
 VERDIKA_UI_TEST(FirstFocusTest);
