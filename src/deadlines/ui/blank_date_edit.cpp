@@ -1,6 +1,7 @@
 #include "deadlines/ui/blank_date_edit.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include "deadlines/holidays.h"
@@ -55,6 +56,15 @@ void BlankDateEdit::setValueQuietly(const QDate& d) {
     }
     const QSignalBlocker quiet(this);
     setDate(d);
+}
+
+void BlankDateEdit::keyPressEvent(QKeyEvent* e) {
+    if (blank_ && !e->text().isEmpty() && e->text().at(0).isDigit()) {
+        setBlank(false);
+        setCurrentSection(QDateTimeEdit::DaySection);
+        setSelectedSection(QDateTimeEdit::DaySection);
+    }
+    QDateEdit::keyPressEvent(e);
 }
 
 void BlankDateEdit::focusInEvent(QFocusEvent* e) {

@@ -25,6 +25,8 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    // Typing a digit into the blank picker starts the date at its day.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool blank_ = false;
