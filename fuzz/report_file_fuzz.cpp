@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "the report grows with the periods only");
         resultGridText(resultGrid(r));
         petition1(r, PetitionOptions{});
-        petition2(r, PetitionOptions{2, 1, "3", "doručení platebního rozkazu"});
+        petition2(r, PetitionOptions{Defendant::Several, Claimant::Woman, "3", PayFrom::PaymentOrder});
         exportTable(r);
     } catch (const Error&) {
     }

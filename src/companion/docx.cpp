@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -299,6 +300,14 @@ std::string zipFromParts(const std::vector<std::pair<std::string, std::string>>&
     }
     zip_source_keep(src);  // the written bytes are read from it after closing
     for (const auto& [name, data] : parts) {
+        if (!name.empty() && name.back() == '/') {
+            if (zip_dir_add(zip.get(), name.c_str(), ZIP_FL_ENC_UTF_8) < 0) {
+                zip.reset();
+                zip_source_free(src);
+                throw IoError("Dokument " + pathText(path) + " nelze sestavit.");
+            }
+            continue;
+        }
         zip_source_t* part = zip_source_buffer(zip.get(), data.data(), data.size(), 0);
         if (!part || zip_file_add(zip.get(), name.c_str(), part, ZIP_FL_ENC_UTF_8) < 0) {
             if (part) zip_source_free(part);
@@ -313,7 +322,7 @@ std::string zipFromParts(const std::vector<std::pair<std::string, std::string>>&
 // A .docx opened from its bytes, read-only or for replacing some parts.
 class Package {
 public:
-    Package(const fs::path& path, bool writable) : path_(path) {
+    explicit Package(const fs::path& path) : path_(path) {
         std::error_code ec;
         const auto size = fs::file_size(path, ec);
         if (ec) throw IoError("Soubor " + pathText(path) + " nelze přečíst.");
@@ -324,9 +333,9 @@ public:
         zip_error_t err;
         zip_error_init(&err);
         src_ = zip_source_buffer_create(bytes_.data(), bytes_.size(), 0, &err);
-        if (src_) zip_.reset(zip_open_from_source(src_, (writable ? 0 : ZIP_RDONLY) | ZIP_CHECKCONS, &err));
+        if (src_) zip_.reset(zip_open_from_source(src_, ZIP_RDONLY | ZIP_CHECKCONS, &err));
         zip_error_fini(&err);
-        if (zip_) zip_source_keep(src_);  // one reference for the archive, one for bytes()
+        if (zip_) zip_source_keep(src_);  // the archive drops its reference, close() the other
         if (!zip_) {
             if (src_) zip_source_free(src_);  // a failed open leaves the source to us
             src_ = nullptr;
@@ -374,22 +383,21 @@ public:
         return out;
     }
 
-    void replace(const std::string& name, std::string data) {
-        kept_.push_back(std::make_unique<std::string>(std::move(data)));
-        const std::string& d = *kept_.back();
-        zip_source_t* part = zip_source_buffer(zip_.get(), d.data(), d.size(), 0);
-        const zip_int64_t index = zip_name_locate(zip_.get(), name.c_str(), 0);
-        if (!part || index < 0 || zip_file_replace(zip_.get(), static_cast<zip_uint64_t>(index), part, 0) < 0) {
-            if (part) zip_source_free(part);
-            throw IoError("Dokument nelze sestavit ze šablony " + pathText(path_) + ".");
-        }
-    }
+    void replace(const std::string& name, std::string data) { replaced_[name] = std::move(data); }
 
-    // The whole package with the replaced parts; other entries are copied as stored.
+    // The whole package with the replaced parts, every entry in its order.
+    // Written into a new archive rather than back into the one read: libzip
+    // 1.7 frees the read buffer twice when it rewrites an archive whose last
+    // entries alone changed.
     std::string bytes(const fs::path& output) {
-        zip_source_t* src = src_;
-        src_ = nullptr;
-        return finishArchive(std::move(zip_), src, output);
+        std::vector<std::pair<std::string, std::string>> parts;
+        for (const std::string& name : names()) {
+            const auto r = replaced_.find(name);
+            if (r != replaced_.end()) parts.emplace_back(name, std::move(r->second));
+            else parts.emplace_back(name, read(name).value_or(std::string()));
+        }
+        close();
+        return zipFromParts(parts, output);
     }
 
     [[noreturn]] void damaged(const std::string& part) const {
@@ -411,7 +419,7 @@ private:
     std::string bytes_;
     zip_source_t* src_ = nullptr;
     ZipPtr zip_;
-    std::vector<std::unique_ptr<std::string>> kept_;
+    std::map<std::string, std::string> replaced_;
 };
 
 // ------------------------------------------------------------ XML scanner
@@ -859,7 +867,7 @@ std::size_t fillTemplate(const fs::path& templatePath, const fs::path& output,
     if (samePath(templatePath, output))
         throw DataError("Vyplněný dokument nelze uložit přes šablonu „" + pathText(templatePath) +
                         "“; zvolte jiný soubor.");
-    Package pkg(templatePath, true);
+    Package pkg(templatePath);
     std::vector<std::string> values;
     for (const auto& r : replacements) values.push_back(markBreaks(r.value));
     const std::string body = documentPart(pkg);
@@ -887,7 +895,7 @@ std::size_t Word_Replace_NewDOC(const fs::path& templatePath, const fs::path& ne
 }
 
 std::vector<std::string> paragraphTexts(const fs::path& docx) {
-    Package pkg(docx, false);
+    Package pkg(docx);
     const std::string xml = documentPart(pkg);
     const Scan scan = scanPart(pkg, "word/document.xml", xml);
     std::vector<std::string> out;
@@ -901,7 +909,7 @@ std::vector<std::string> paragraphTexts(const fs::path& docx) {
 }
 
 std::string partXml(const fs::path& docx, std::string_view part) {
-    Package pkg(docx, false);
+    Package pkg(docx);
     return pkg.read(std::string(part)).value_or(std::string());
 }
 

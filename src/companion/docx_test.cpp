@@ -196,6 +196,23 @@ TEST(Docx, FillReachesHeadersFootersAndNotesAndCopiesTheRest) {
     EXPECT_EQ(test::readBytes(templ), before);
 }
 
+// libzip 1.7 freed the read template twice when it rewrote a package whose
+// last entry alone changed (found by fuzzing): the body is last here.
+TEST(Docx, FillOfAPackageWhoseBodyIsTheLastEntry) {
+    test::TempDir dir;
+    const auto templ = dir / "vzor.docx", out = dir / "vyplneny.docx";
+    writeZip(templ, {{"[Content_Types].xml", "<Types/>"},
+                     {"_rels/.rels", "<Relationships/>"},
+                     {"word/document.xml",
+                      wordPart("w:document", "<w:body><w:p><w:r><w:t>Odměna _od</w:t></w:r><w:r><w:t>mena a "
+                                             "_jmeno</w:t></w:r></w:p><w:sectPr/></w:body>")}});
+    const std::string before = test::readBytes(templ);
+    EXPECT_EQ(fillTemplate(templ, out, {{"_odmena", "1 234,50 Kč"}, {"_jmeno", "JUDr. Nováková"}}), 2u);
+    EXPECT_EQ(paragraphTexts(out), std::vector<std::string>{"Odměna 1 234,50 Kč a JUDr. Nováková"});
+    EXPECT_EQ(test::zipMember(out, "_rels/.rels"), "<Relationships/>");
+    EXPECT_EQ(test::readBytes(templ), before);
+}
+
 TEST(Docx, UnreadableTemplatesAreRefusedAndNothingIsWritten) {
     test::TempDir dir;
     const std::string body = "<w:body><w:p><w:r><w:t>castka</w:t></w:r></w:p></w:body>";
