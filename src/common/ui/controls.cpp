@@ -2,14 +2,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 
+#include "common/numbers.h"
 #include "common/ui/balloon.h"
+#include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
 
@@ -72,5 +76,34 @@ QTableWidget* dataGrid(const QString& objectName, const QStringList& captions, Q
 }
 
 void copyToClipboard(const QString& text) { QApplication::clipboard()->setText(text); }
+
+namespace {
+
+class ZeroSelector : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* edit = static_cast<QLineEdit*>(watched);
+        if (e->type() == QEvent::FocusIn && holdsZero(edit)) {
+            // A click places the cursor after the focus arrives: that case is the release below.
+            if (static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) edit->selectAll();
+        } else if (e->type() == QEvent::MouseButtonRelease && holdsZero(edit)) {
+            // Also when the field had the focus already; a selection the user dragged stays.
+            if (!edit->hasSelectedText()) edit->selectAll();
+        }
+        return false;
+    }
+
+private:
+    static bool holdsZero(const QLineEdit* edit) {
+        if (edit->isReadOnly()) return false;
+        const auto v = tryParseDecimal(ss(edit->text().remove(QLatin1Char('.'))));
+        return v && *v == 0;
+    }
+};
+
+}  // namespace
+
+void selectZeroOnFocus(QLineEdit* edit) { edit->installEventFilter(new ZeroSelector(edit)); }
 
 }  // namespace verdika::ui

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
@@ -37,5 +38,10 @@ QLabel* boldLabel(const QString& objectName, const QString& text, QWidget* paren
 QTableWidget* dataGrid(const QString& objectName, const QStringList& captions, QWidget* parent, int rows = 1);
 
 void copyToClipboard(const QString& text);
+
+// A field holding zero ("0", "0,00") selects its text when it gets the focus
+// or is clicked, so what the user types replaces the zero instead of
+// following it ("012345"). NumberField does it by itself.
+void selectZeroOnFocus(QLineEdit* edit);
 
 }  // namespace verdika::ui

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
+#include "common/ui/controls.h"
 #include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
@@ -11,6 +12,7 @@ NumberField::NumberField(const QString& objectName, int decimals, QWidget* paren
     setObjectName(objectName);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setValue(0);
+    selectZeroOnFocus(this);
     connect(this, &QLineEdit::editingFinished, this, &NumberField::reformat);
 }
 
