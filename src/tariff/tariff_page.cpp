@@ -563,15 +563,23 @@ void TariffPage::showResults() {
 void TariffPage::Tarif_VypocitatClick() {
     runAction(this, [&] {
         if (value_->text().isEmpty()) return;
-        tariff::TariffInput in;
+        tariff::TariffForm in;
+        const int kind = kinds_->currentIndex();
+        in.kind = kind >= 0 ? std::optional<int>(kind) : std::nullopt;
         in.tariffValue = ss(value_->text());
         in.persons = static_cast<int>(parseInteger(ss(persons_->text())));
-        tariff::readPercentage(raise_->isChecked(), lower_->isChecked(), ss(raiseEdit_->text()),
-                               ss(lowerEdit_->text()), in.percentageOn, in.percentage);
-        in.extraordinary = extraordinary_->itemIndex();
-        in.special = special_->itemIndex();
+        const tariff::Scaling scalings[] = {tariff::Scaling::Triple, tariff::Scaling::Halve};
+        const tariff::Appointment appointments[] = {tariff::Appointment::ExOfficioDefence,
+                                                    tariff::Appointment::Representative,
+                                                    tariff::Appointment::ChildsGuardian};
+        in.scaling = extraordinary_->itemIndex() >= 0 ? scalings[extraordinary_->itemIndex()] : tariff::Scaling::None;
+        in.appointment = special_->itemIndex() >= 0 ? appointments[special_->itemIndex()] : tariff::Appointment::None;
+        in.adjustment = lower_->isChecked()   ? tariff::FeeAdjustment::Lower
+                        : raise_->isChecked() ? tariff::FeeAdjustment::Raise
+                                              : tariff::FeeAdjustment::None;
+        in.raiseText = ss(raiseEdit_->text());
+        in.lowerText = ss(lowerEdit_->text());
         in.vatPayer = vatPayer_->isChecked();
-        in.kind = kinds_->currentIndex();
         in.par14b = check14b_->isChecked();
         in.acts = actRows();
         in.defaultDate = fromQDate(date_->date());
@@ -739,16 +747,18 @@ void TariffPage::Tarif_Ulozit_ButtonClick() {
     const QString path = askFileName(this, r);
     if (path.isEmpty()) return;
     runAction(this, [&] {
-        tariff::SavedCalculation s;
-        s.kind = kinds_->currentIndex();
+        tariff::TariffForm s;
+        const int kind = kinds_->currentIndex();
+        s.kind = kind >= 0 ? std::optional<int>(kind) : std::nullopt;
         s.tariffValue = ss(value_->text());
         s.vatPayer = vatPayer_->isChecked();
-        s.raiseOn = raise_->isChecked();
-        s.lowerOn = lower_->isChecked();
+        s.adjustment = lower_->isChecked()   ? tariff::FeeAdjustment::Lower
+                       : raise_->isChecked() ? tariff::FeeAdjustment::Raise
+                                             : tariff::FeeAdjustment::None;
         s.raiseText = ss(raiseEdit_->text());
         s.lowerText = ss(lowerEdit_->text());
-        s.special = special_->itemIndex();
-        s.extraordinary = extraordinary_->itemIndex();
+        s.appointment = static_cast<tariff::Appointment>(special_->itemIndex() + 1);
+        s.scaling = static_cast<tariff::Scaling>(extraordinary_->itemIndex() + 1);
         s.par14b = check14b_->isChecked();
         s.acts = actRows();
         tariff::saveCalculation(fspath(path), s);
@@ -764,28 +774,28 @@ void TariffPage::Tarif_Nacist_ButtonClick() {
     const QString path = askFileName(this, r);
     if (path.isEmpty()) return;
     runAction(this, [&] {
-        const tariff::SavedCalculation s = tariff::loadCalculation(fspath(path));
+        const tariff::TariffForm s = tariff::loadCalculation(fspath(path));
         // The kind is selected without its change action: the value field keeps its state.
-        kinds_->setCurrentIndex(s.kind >= 0 && s.kind < kinds_->count() ? s.kind : -1);
+        kinds_->setCurrentIndex(s.kind.value_or(-1));
         value_->setText(qs(s.tariffValue));
         vatPayer_->setChecked(s.vatPayer);
         Naklad_DPH_CheckClick(vatPayer_, host_.data().settings(), host_.mainWindow());
-        if (s.raiseOn || s.lowerOn) {
-            (s.lowerOn && !s.raiseOn ? lower_ : raise_)->setChecked(true);
+        if (s.adjustment != tariff::FeeAdjustment::None) {
+            (s.adjustment == tariff::FeeAdjustment::Lower ? lower_ : raise_)->setChecked(true);
             Zvyseni_Procento_Tarif_RadioClick();
         } else {
             Zrusit_Upravy_TarifuClick();
         }
         raiseEdit_->setText(qs(s.raiseText));
         lowerEdit_->setText(qs(s.lowerText));
-        if (s.special >= 0 && s.special < special_->count()) {
-            special_->setItemIndex(s.special);
+        if (s.appointment != tariff::Appointment::None) {
+            special_->setItemIndex(static_cast<int>(s.appointment) - 1);
             Specialni_RadioGroupClick();
         } else {
             Specialni_ButtonClick();
         }
-        if (s.extraordinary >= 0 && s.extraordinary < extraordinary_->count()) {
-            extraordinary_->setItemIndex(s.extraordinary);
+        if (s.scaling != tariff::Scaling::None) {
+            extraordinary_->setItemIndex(static_cast<int>(s.scaling) - 1);
             Mimoradne_Zvyseni_RadioGroupClick();
         } else {
             Mimoradne_Zvyseni_ButtonClick();
