@@ -1,7 +1,5 @@
 #include "tariff/ui/petition_section.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,9 +13,9 @@
 
 #include "common/ini.h"
 #include "common/text.h"
+#include "common/ui/controls.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/radio_group.h"
-#include "tariff/ui/tariff_widgets.h"
 
 namespace verdika::ui {
 
@@ -43,10 +41,8 @@ PetitionSection::PetitionSection(const Names& names, const std::array<std::vecto
         auto* head = new QHBoxLayout;
         head->addWidget(new QLabel(QStringLiteral("Žalobní petit č. %1:").arg(k + 1), resultsParent));
         head->addStretch();
-        auto* copy = new QToolButton(resultsParent);
-        copy->setObjectName(names.copyButtons[static_cast<size_t>(k)]);
-        copy->setText(QStringLiteral("Kopírovat"));
-        copy->setToolTip(QStringLiteral("Zkopírovat petit do schránky"));
+        auto* copy = toolButton(names.copyButtons[static_cast<size_t>(k)], QStringLiteral("Kopírovat"),
+                                QStringLiteral("Zkopírovat petit do schránky"), resultsParent);
         connect(copy, &QToolButton::clicked, this, [this, k] { copyPetition(k); });
         head->addWidget(copy);
         results->addLayout(head);
@@ -102,8 +98,7 @@ PetitionSection::PetitionSection(const Names& names, const std::array<std::vecto
     auto* bottom = new QHBoxLayout;
     if (!names.note.isEmpty()) bottom->addWidget(new QLabel(names.note, patterns), 1);
     else bottom->addStretch();
-    auto* save = new QPushButton(QStringLiteral("Uložit vzor petitů"), patterns);
-    save->setObjectName(names.saveButton);
+    auto* save = pushButton(names.saveButton, QStringLiteral("Uložit vzor petitů"), patterns);
     bottom->addWidget(save);
     pl->addLayout(bottom);
     right->addWidget(patterns, 1);
@@ -147,7 +142,7 @@ void PetitionSection::saveTemplates(Settings& settings, const std::array<Setting
 }
 
 void PetitionSection::copyPetition(int index) const {
-    QApplication::clipboard()->setText(results_[static_cast<size_t>(index)]->toPlainText());
+    copyToClipboard(results_[static_cast<size_t>(index)]->toPlainText());
 }
 
 }  // namespace verdika::ui
