@@ -89,20 +89,12 @@ WageDeductionPage::WageDeductionPage(PageHost& host, QWidget* parent) : QWidget(
                                       QStringLiteral("Srazky_Tisk_Button"), QStringLiteral("Srazky_PDF_Button"),
                                       QStringLiteral("Srážky ze mzdy"), QStringLiteral("srazky")},
                               content);
-    keepSummary_ = new QCheckBox(QStringLiteral("Ponechat záznamy (nevymazávat záznamy)"), summary_->toolBar());
-    keepSummary_->setObjectName(QStringLiteral("Ponechat_Srazky_CheckBox"));
-    auto* toTxt = new QPushButton(QStringLiteral("Vložit do záložky TXT"), summary_->toolBar());
-    toTxt->setObjectName(QStringLiteral("Srazky_TXT_Button"));
-    toTxt->setAutoDefault(false);
-    summary_->toolBar()->addSeparator();
-    summary_->toolBar()->addWidget(keepSummary_);
-    summary_->toolBar()->addSeparator();
-    summary_->toolBar()->addWidget(toTxt);
+    summary_->addRecordTools(QStringLiteral("Ponechat_Srazky_CheckBox"), QStringLiteral("Srazky_TXT_Button"));
     summary_->setMinimumHeight(160);
     layout->addWidget(summary_, 1);
     outer->addWidget(scrollingArea(content, QStringLiteral("Srazky_Scroll")));
 
-    connect(toTxt, &QPushButton::clicked, this, &WageDeductionPage::Srazky_TXTClick);
+    connect(summary_, &SummaryBox::toTxtRequested, this, &WageDeductionPage::Srazky_TXTClick);
     period_->setDate(firstOfPreviousMonth(QDate::currentDate()));
     periodChanged();
 }
@@ -346,13 +338,7 @@ void WageDeductionPage::Srazky_VypocitatClick() {
                                  .arg(qs(r.period.name),
                                       r.period.unconfirmed ? QStringLiteral(" – částky nejsou ověřeny") : QString()));
         periodUsed_->setStyleSheet(r.period.unconfirmed ? QStringLiteral("color: #b00000;") : QString());
-        if (!keepSummary_->isChecked()) summary_->clear();
-        QTextEdit* box = summary_->edit();
-        const int firstNew = box->document()->isEmpty() ? 0 : box->document()->blockCount();
-        summary_->appendLines(toQStringList(wage::summaryLines(in, r)));
-        // Show the new summary from its first line, not its last.
-        box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(firstNew)));
-        box->ensureCursorVisible();
+        summary_->showLines(toQStringList(wage::summaryLines(in, r)));
     });
     // Figures of an earlier computation must not stand beside new inputs.
     if (!ok) clearResults();
@@ -379,16 +365,13 @@ QString WageDeductionPage::webCalculatorAddress() const {
 void WageDeductionPage::Srazky_WebClick() { openAddress(webCalculatorAddress()); }
 
 void WageDeductionPage::Srazky_TXTClick() {
-    const QStringList lines = summary_->lines();
-    if (lines.join(QString()).trimmed().isEmpty()) {
+    if (summary_->edit()->toPlainText().trimmed().isEmpty()) {
         showMessage(this, QStringLiteral("Rekapitulace je prázdná; nejprve stiskněte „Vypočítat“."));
         return;
     }
-    const bool keep = confirm(this, QStringLiteral("Hodláte exportovat výpočet srážek ze mzdy do záložky TXT.\n"
-                                                   "Přejete si ponechat předchozí obsah v záložce TXT? Stiskněte ano.\n"
-                                                   "Pokud stisknete ne, data budou předchozí data vymazána."));
-    host_.appendToTxt(lines, keep);
-    host_.showPage(kTxtPage);
+    summary_->sendToTxt(QStringLiteral("Hodláte exportovat výpočet srážek ze mzdy do záložky TXT.\n"
+                                       "Přejete si ponechat předchozí obsah v záložce TXT? Stiskněte ano.\n"
+                                       "Pokud stisknete ne, data budou předchozí data vymazána."));
 }
 
 }  // namespace verdika::ui

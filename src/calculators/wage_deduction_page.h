@@ -61,7 +61,6 @@ private:
     QLabel* periodUsed_ = nullptr;
     std::vector<std::pair<QLineEdit*, double wage::Result::*>> results_;
     SummaryBox* summary_ = nullptr;
-    QCheckBox* keepSummary_ = nullptr;
     std::optional<wage::Result> result_;
 };
 

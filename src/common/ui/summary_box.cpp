@@ -1,6 +1,7 @@
 #include "common/ui/summary_box.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -22,6 +23,7 @@
 #include "common/files.h"
 #include "common/ui/action.h"
 #include "common/ui/desktop.h"
+#include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "companion/ui/print_margins.h"
 
@@ -142,6 +144,37 @@ void SummaryBox::appendLines(const QStringList& lines) {
 }
 
 QStringList SummaryBox::lines() const { return edit_->toPlainText().split(QLatin1Char('\n')); }
+
+void SummaryBox::addRecordTools(const QString& keepRecordsName, const QString& toTxtName) {
+    keepRecords_ = new QCheckBox(QStringLiteral("Ponechat záznamy (nevymazávat záznamy)"), toolBar_);
+    keepRecords_->setObjectName(keepRecordsName);
+    toTxt_ = new QToolButton(toolBar_);
+    toTxt_->setObjectName(toTxtName);
+    toTxt_->setText(QStringLiteral("Vložit do záložky TXT"));
+    toTxt_->setToolTip(QStringLiteral("Připojit souhrn do záložky TXT"));
+    toTxt_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    toolBar_->addSeparator();
+    toolBar_->addWidget(keepRecords_);
+    toolBar_->addSeparator();
+    toolBar_->addWidget(toTxt_);
+    connect(toTxt_, &QToolButton::clicked, this, &SummaryBox::toTxtRequested);
+}
+
+void SummaryBox::showLines(const QStringList& lines) {
+    if (!keepRecords_ || !keepRecords_->isChecked()) clear();
+    QTextDocument* doc = edit_->document();
+    const int firstNew = doc->isEmpty() ? 0 : doc->blockCount();
+    appendLines(lines);
+    // A kept summary grows at the bottom; the reader wants the new one's top.
+    edit_->setTextCursor(QTextCursor(doc->findBlockByNumber(firstNew)));
+    edit_->ensureCursorVisible();
+}
+
+void SummaryBox::sendToTxt(const QString& question) {
+    const bool keep = confirm(this, question);
+    host_.appendToTxt(lines(), keep);
+    host_.showPage(kTxtPage);
+}
 
 void SummaryBox::saveRtf(const QString& path) const {
     writeFileAtomic(fspath(path), toRtf(rtfParagraphs(edit_->document()), "Times New Roman", 12));

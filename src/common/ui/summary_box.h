@@ -10,6 +10,7 @@
 
 #include "common/rtf.h"
 
+class QCheckBox;
 class QTextDocument;
 class QToolBar;
 class QToolButton;
@@ -57,6 +58,21 @@ public:
     void appendLines(const QStringList& lines);
     QStringList lines() const;  // the plain text, line by line
 
+    // The two tools of a calculator's summary, after the box's own buttons:
+    // the box "Ponechat záznamy (nevymazávat záznamy)" and the button
+    // "Vložit do záložky TXT", which says toTxtRequested (the page asks its
+    // own question, usually through sendToTxt). Called once, right after
+    // construction; the page "TXT" itself has neither.
+    void addRecordTools(const QString& keepRecordsName, const QString& toTxtName);
+    QCheckBox* keepRecords() const { return keepRecords_; }
+    QToolButton* toTxtButton() const { return toTxt_; }
+    // A calculation's summary: the box is cleared first unless "Ponechat
+    // záznamy" is ticked, and the new lines are shown from their first line.
+    void showLines(const QStringList& lines);
+    // Asks the Yes/No question (Yes keeps what the page "TXT" holds, No
+    // clears it), appends every line of the box there and shows that page.
+    void sendToTxt(const QString& question);
+
     // The toolbar's actions (user-facing: dialogs, messages).
     void saveAs();
     void print();
@@ -67,11 +83,16 @@ public:
     QString pdfPath() const;  // data directory + "PDF/" + name + ".pdf"
     QString writePdf() const;
 
+signals:
+    void toTxtRequested();
+
 private:
     PageHost& host_;
     Names names_;
     QTextEdit* edit_;
     QToolBar* toolBar_;
+    QCheckBox* keepRecords_ = nullptr;
+    QToolButton* toTxt_ = nullptr;
 };
 
 }  // namespace verdika::ui
