@@ -9,8 +9,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <array>
 
@@ -131,16 +129,8 @@ QWidget* TariffPage::buildSummaryPage() {
                                       QStringLiteral("ToolButton4"), QStringLiteral("ToolButton12"),
                                       QStringLiteral("Odměna - advokátní tarif"), QStringLiteral("tarif")},
                               page);
-    auto* toTxt = toolButton(QStringLiteral("Button84"), QStringLiteral("Vložit do záložky TXT"), QString(),
-                             summary_->toolBar());
-    toTxt->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    summary_->toolBar()->addSeparator();
-    summary_->toolBar()->addWidget(toTxt);
-    keepRecords_ = new QCheckBox(QStringLiteral("Ponechat záznamy (nevymazávat záznamy)"), summary_->toolBar());
-    keepRecords_->setObjectName(QStringLiteral("CheckBox1"));
-    summary_->toolBar()->addSeparator();
-    summary_->toolBar()->addWidget(keepRecords_);
-    connect(toTxt, &QToolButton::clicked, this, &TariffPage::Button84Click);
+    summary_->addRecordTools(QStringLiteral("CheckBox1"), QStringLiteral("Button84"));
+    connect(summary_, &SummaryBox::toTxtRequested, this, &TariffPage::Button84Click);
     layout->addWidget(summary_);
     return page;
 }
@@ -236,8 +226,7 @@ void TariffPage::showCalculation(tariff::TariffResult result) {
     }
     calc_ = std::move(result.calc);
     results_->showCalculation(calc_);
-    if (!keepRecords_->isChecked()) summary_->clear();
-    summary_->appendLines(toQStringList(tariff::summaryLines(calc_)));
+    summary_->showLines(toQStringList(tariff::summaryLines(calc_)));
     summary_->edit()->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
     Tarif_Zalovany_RadioClick();
 }
@@ -304,11 +293,9 @@ void TariffPage::Tarif_Nacist_ButtonClick() {
 }
 
 void TariffPage::Button84Click() {
-    const bool keep = confirm(this, QStringLiteral("Hodláte exportovat záznamy tarifní odměny do záložky TXT.\n"
-                                                   "Přejete si ponechat předchozí obsah v záložce TXT? Stiskněte ano.\n"
-                                                   "Pokud stisknete ne, data budou předchozí data vymazána."));
-    host_.appendToTxt(summary_->lines(), keep);
-    host_.showPage(kTxtPage);
+    summary_->sendToTxt(QStringLiteral("Hodláte exportovat záznamy tarifní odměny do záložky TXT.\n"
+                                       "Přejete si ponechat předchozí obsah v záložce TXT? Stiskněte ano.\n"
+                                       "Pokud stisknete ne, data budou předchozí data vymazána."));
 }
 
 void TariffPage::Tarif_Zalovany_RadioClick() {

@@ -3,7 +3,6 @@
 
 #include "tariff/tariff.h"
 
-class QCheckBox;
 class QPushButton;
 class QTabWidget;
 
@@ -70,7 +69,6 @@ private:
     QPushButton* compute_ = nullptr;
 
     SummaryBox* summary_ = nullptr;
-    QCheckBox* keepRecords_ = nullptr;
 
     PetitionSection* petition_ = nullptr;
 };
