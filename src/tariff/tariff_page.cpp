@@ -18,6 +18,7 @@
 #include "common/numbers.h"
 #include "common/ui/action.h"
 #include "common/ui/controls.h"
+#include "common/ui/deferred_page.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
@@ -63,11 +64,20 @@ TariffPage::TariffPage(PageHost& host, QWidget* parent) : QWidget(parent), host_
     tabFont.setPointSizeF(tabFont.pointSizeF() * 0.85);
     subPages_->tabBar()->setFont(tabFont);
     subPages_->addTab(buildBasicPage(), QStringLiteral("Základní výpočet"));
-    subPages_->addTab(buildSummaryPage(), QStringLiteral("Sumarizace + TISK"));
-    subPages_->addTab(buildPetitionPage(), QStringLiteral("Žalobní petit"));
-    subPages_->addTab(buildVariablesPage(), QStringLiteral("Proměnné pro petit"));
+    // The start page: the other sub-pages are made when first shown (the summary also by a calculation).
+    summaryPage_ = new DeferredPage(QStringLiteral("Tarif_Sumarizace"), [this] { return buildSummaryPage(); });
+    petitionPage_ = new DeferredPage(QStringLiteral("Tarif_Petit"), [this] { return buildPetitionPage(); });
+    subPages_->addTab(summaryPage_, QStringLiteral("Sumarizace + TISK"));
+    subPages_->addTab(petitionPage_, QStringLiteral("Žalobní petit"));
+    subPages_->addTab(new DeferredPage(QStringLiteral("Tarif_Promenne"), [this] { return buildVariablesPage(); }),
+                      QStringLiteral("Proměnné pro petit"));
     layout->addWidget(subPages_);
     readSettings();
+}
+
+SummaryBox* TariffPage::summary() {
+    summaryPage_->content();
+    return summary_;
 }
 
 // ---------------------------------------------------------------- layout
@@ -154,6 +164,9 @@ QWidget* TariffPage::buildPetitionPage() {
                                             tariff::defaultPetitionTemplate(2)});
     connect(petition_, &PetitionSection::optionsChanged, this, &TariffPage::Tarif_Zalovany_RadioClick);
     connect(petition_, &PetitionSection::saveClicked, this, &TariffPage::SavePetitButtonClick);
+    runAction(this, [&] { petition_->loadTemplates(host_.data().settings(), kPetitionKeys); });
+    // Made after a calculation: its petitions, as they would have been filled then.
+    if (computed_) Tarif_Zalovany_RadioClick();
     return scrollingArea(petition_, QStringLiteral("Tarif_Petit_Scroll"));
 }
 
@@ -174,7 +187,6 @@ void TariffPage::readSettings() {
     Settings& settings = host_.data().settings();
     head_->vatPayer()->setChecked(settings.get(setting::VatPayer));
     connectVatPayerBox(head_->vatPayer(), settings, host_.mainWindow());
-    petition_->loadTemplates(settings, kPetitionKeys);
 }
 
 void TariffPage::showEvent(QShowEvent* e) {
@@ -225,8 +237,9 @@ void TariffPage::showCalculation(tariff::TariffResult result) {
         showMessage(this, qs(tariff::k14bRemovedMessage));
     }
     calc_ = std::move(result.calc);
+    computed_ = true;
     results_->showCalculation(calc_);
-    summary_->showLines(toQStringList(tariff::summaryLines(calc_)));
+    summary()->showLines(toQStringList(tariff::summaryLines(calc_)));
     summary_->edit()->document()->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 12));
     Tarif_Zalovany_RadioClick();
 }
@@ -299,6 +312,7 @@ void TariffPage::Button84Click() {
 }
 
 void TariffPage::Tarif_Zalovany_RadioClick() {
+    if (!petition_) return;  // filled when the sub-page is made
     runAction(this, [&] {
         const Settings& settings = host_.data().settings();
         const std::string name = settings.get(setting::UserNameGenitive);

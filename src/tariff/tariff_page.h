@@ -8,6 +8,7 @@ class QTabWidget;
 
 namespace verdika::ui {
 
+class DeferredPage;
 class TariffActList;
 class PageHost;
 class PetitionSection;
@@ -27,7 +28,8 @@ public:
 
     // The last calculation (the petitions read it).
     const tariff::TAdvokatni_Tarif& calculation() const { return calc_; }
-    SummaryBox* summary() const { return summary_; }
+    // The summary box, its sub-page made now if it was not yet.
+    SummaryBox* summary();
 
     // The inputs as the controls hold them, and back as a loaded calculation
     // sets them (an empty act list keeps the page's list).
@@ -60,6 +62,7 @@ private:
     PageHost& host_;
     tariff::TAdvokatni_Tarif calc_;
     bool shown_ = false;
+    bool computed_ = false;
 
     QTabWidget* subPages_ = nullptr;
     ProceedingsBox* head_ = nullptr;
@@ -68,6 +71,8 @@ private:
     TariffResultsBox* results_ = nullptr;
     QPushButton* compute_ = nullptr;
 
+    DeferredPage* summaryPage_ = nullptr;
+    DeferredPage* petitionPage_ = nullptr;
     SummaryBox* summary_ = nullptr;
 
     PetitionSection* petition_ = nullptr;
