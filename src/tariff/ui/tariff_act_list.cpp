@@ -17,16 +17,6 @@
 #include "tariff/lists.h"
 
 namespace verdika::ui {
-namespace {
-
-QPushButton* smallPushButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent) {
-    auto* b = pushButton(name, caption, parent);
-    b->setToolTip(tip);
-    b->setMaximumWidth(32);
-    return b;
-}
-
-}  // namespace
 
 TariffActList::TariffActList(QWidget* parent) : QGroupBox(QStringLiteral("Právní úkony"), parent) {
     setObjectName(QStringLiteral("GroupBox3"));
@@ -47,11 +37,11 @@ TariffActList::TariffActList(QWidget* parent) : QGroupBox(QStringLiteral("Právn
                     0, 3, Qt::AlignRight);
 
     fullActs_ = actNames(QStringLiteral("ComboBox1"), tariff::fullActNames(), 26);
-    auto* addFull = smallPushButton(QStringLiteral("pridat_ukon"), QStringLiteral("+"),
-                                    QStringLiteral("Přidat úkon podle § 11 odst. 1"), this);
+    auto* addFull = pushButton(QStringLiteral("pridat_ukon"), QStringLiteral("+"), this);
+    addFull->setToolTip(QStringLiteral("Přidat úkon podle § 11 odst. 1"));
     halfActs_ = actNames(QStringLiteral("ComboBox2"), tariff::halfActNames(), 17);
-    auto* addHalf = smallPushButton(QStringLiteral("pridat_pulukon"), QStringLiteral("+"),
-                                    QStringLiteral("Přidat úkon podle § 11 odst. 2"), this);
+    auto* addHalf = pushButton(QStringLiteral("pridat_pulukon"), QStringLiteral("+"), this);
+    addHalf->setToolTip(QStringLiteral("Přidat úkon podle § 11 odst. 2"));
     grid->addWidget(buddyLabel(QStringLiteral("§ 11/1:"), fullActs_, this), 1, 0);
     grid->addWidget(fullActs_, 1, 1, 1, 2);
     grid->addWidget(addFull, 1, 3);
@@ -67,8 +57,9 @@ TariffActList::TariffActList(QWidget* parent) : QGroupBox(QStringLiteral("Právn
     grid_->setColumnWidth(2, 70);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grid->addWidget(grid_, 3, 0, 1, 4);
-    auto* remove = smallPushButton(QStringLiteral("Button14"), QStringLiteral("-"),
-                                   QStringLiteral("Odebrat vybraný úkon"), this);
+    auto* remove = pushButton(QStringLiteral("Button14"), QStringLiteral("-"), this);
+    remove->setToolTip(QStringLiteral("Odebrat vybraný úkon"));
+    for (QPushButton* b : {addFull, addHalf, remove}) b->setMaximumWidth(32);
     grid->addWidget(remove, 4, 3);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(1, 1);
