@@ -3,7 +3,10 @@
 # (bench/startup_floor.cpp): runs the two in turn, A B A B ..., on the
 # offscreen platform, and prints the median CPU time (user + system) and
 # peak memory of each and their ratios. A benchmark, never a test.
-#   bench/startup.sh [BUILD-DIR] [PAIRS]
+# /usr/bin/time counts CPU in hundredths of a second, about the cost of one
+# start, so each sample times a batch of BATCH starts (default 10) and is
+# divided by it; the peak memory is the largest of one start.
+#   bench/startup.sh [BUILD-DIR] [PAIRS] [BATCH]
 # BUILD-DIR (default build-bench) is configured as a Release build with the
 # benchmarks when it has none; PAIRS defaults to 15 (at least 11).
 # VERDIKA_PROGRAM and VERDIKA_FLOOR name other binaries to measure (an older
@@ -12,6 +15,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench}
 pairs=${2:-15}
+batch=${3:-10}
 [ "$pairs" -ge 11 ] || { echo "startup.sh: at least 11 pairs" >&2; exit 2; }
 program=${VERDIKA_PROGRAM:-$build/bin/verdika}
 floor=${VERDIKA_FLOOR:-$build/bin/verdika_startup_floor}
@@ -28,11 +32,12 @@ out=$(mktemp -d)
 trap 'rm -rf "$data" "$out"' EXIT
 export VERDIKA_DATA_DIR="$data"
 # The first start fills the data directory (databases, copies); it is not measured.
-"$program" --exit-after-start
+"$program" --exit-after-start 2>/dev/null
 
-measure() {  # prints "cpu-seconds peak-kilobytes"
-  /usr/bin/time -f '%U %S %M' -o "$out/t" "$@" >/dev/null 2>&1
-  awk '{ printf "%.3f %d\n", $1 + $2, $3 }' "$out/t"
+measure() {  # prints "cpu-seconds-per-start peak-kilobytes"
+  /usr/bin/time -f '%U %S %M' -o "$out/t" bash -c 'for ((k = 0; k < $0; k++)); do "$@" || exit 1; done' \
+    "$batch" "$@" >/dev/null 2>&1
+  awk -v n="$batch" '{ printf "%.4f %d\n", ($1 + $2) / n, $3 }' "$out/t"
 }
 for ((i = 0; i < pairs; i++)); do
   measure "$floor" >> "$out/floor"
@@ -48,4 +53,4 @@ printf '%-26s %10s %14s\n' "" "CPU s" "peak KB"
 printf '%-26s %10s %14s\n' "bare window (floor)" "$fc" "$fm"
 printf '%-26s %10s %14s\n' "verdika --exit-after-start" "$pc" "$pm"
 awk -v fc="$fc" -v fm="$fm" -v pc="$pc" -v pm="$pm" \
-  'BEGIN { printf "ratio: CPU %.2f (goal <= 1.30), peak memory %.2f (goal <= 1.25); %d pairs\n", pc / fc, pm / fm, '"$pairs"' }'
+  'BEGIN { printf "ratio: CPU %.2f (goal <= 1.30), peak memory %.2f (goal <= 1.25); %d pairs of %d starts\n", pc / fc, pm / fm, '"$pairs"', '"$batch"' }'

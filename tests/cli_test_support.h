@@ -19,16 +19,17 @@ struct CliResult {
 };
 
 // Splits a command line as a shell would for our tests: blanks separate,
-// '…' keeps blanks together.
+// '…' and "…" keep blanks (and the other quote) together.
 inline std::vector<std::string> splitArgs(std::string_view line) {
     std::vector<std::string> args;
     std::string cur;
-    bool quoted = false, any = false;
+    char quote = 0;
+    bool any = false;
     for (char ch : line) {
-        if (ch == '\'') {
-            quoted = !quoted;
+        if ((ch == '\'' || ch == '"') && (quote == 0 || quote == ch)) {
+            quote = quote ? 0 : ch;
             any = true;
-        } else if (ch == ' ' && !quoted) {
+        } else if (ch == ' ' && !quote) {
             if (any) args.push_back(cur);
             cur.clear();
             any = false;
@@ -44,7 +45,7 @@ inline std::vector<std::string> splitArgs(std::string_view line) {
 inline CliResult runCli(const std::string& line, const fs::path& dataDir) {
     std::ostringstream out, err;
     CliResult r;
-    r.code = cli::run(splitArgs(line), AppPaths{shippedDir(), dataDir}, out, err);
+    r.code = cli::run(splitArgs(line), AppPaths{shippedDir(), dataDir, {}}, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;

@@ -53,9 +53,11 @@ while IFS= read -r -d '' f; do
 done < <(find "$build/bin" -maxdepth 1 -type f -print0)
 find "$share/verdika" -name '*.md' | grep -q . && fail "developer notes were packaged"
 
-# The man page documents the subcommands from their own help.
+# The man page documents the subcommands from their own help. Read whole first: with
+# pipefail, zcat killed by a grep -q that found its line early would count as a failure.
+manpage=$(zcat "$share/man/man1/verdika-cli.1.gz")
 for c in tarif uroky lhuta; do
-  zcat "$share/man/man1/verdika-cli.1.gz" | grep -q "^\.SS $c\$" || fail "the man page has no section for $c"
+  grep -q "^\.SS $c\$" <<<"$manpage" || fail "the man page has no section for $c"
 done
 
 # --- metadata ---------------------------------------------------------------------

@@ -14,6 +14,7 @@
 
 #include "app/data_module.h"
 #include "app/main_window.h"
+#include "app/ui/startup_problems.h"
 #include "common/errors.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
@@ -63,14 +64,13 @@ int main(int argc, char* argv[]) {
         options.startupMessages = false;
         options.releaseCheck = false;
     }
-    verdika::ui::MainWindow window(*data, options);
-    if (startPage >= 0) window.showPage(startPage);
-    window.show();
-    if (const auto& notice = data->paths().notice; !notice.empty() && !exitAfterStart)
+    // Problems found while starting are told once the window is there, never
+    // in boxes that would stop the start (or --exit-after-start) on a person.
+    auto started = verdika::ui::startMainWindow(*data, options, startPage, exitAfterStart);
+    if (exitAfterStart) return verdika::ui::printStartupProblems(started.problems);
+    verdika::ui::MainWindow& window = *started.window;
+    if (const auto& notice = data->paths().notice; !notice.empty())
         QTimer::singleShot(0, &window, [&window, notice] { verdika::ui::showMessage(&window, verdika::ui::qs(notice)); });
-    if (exitAfterStart) {
-        QApplication::processEvents();
-        return 0;
-    }
+    verdika::ui::showStartupProblemsLater(window, started.problems);
     return QApplication::exec();
 }

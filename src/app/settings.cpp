@@ -50,20 +50,13 @@ std::string hostOrDefault(std::string value, std::string_view def) {
 }
 }  // namespace
 
-std::string Settings::serviceHost() const { return hostOrDefault(get(setting::ServiceHost), setting::ServiceHost.def); }
+// An empty or missing host is the key's default; a trailing "/" is dropped.
+std::string Settings::host(const TextSetting& k) const { return hostOrDefault(get(k), k.def); }
 
-std::string Settings::lawTextHost() const {
-    return hostOrDefault(getString(setting::LawTextHost), kDefaultLawTextHost);
-}
-
-std::string Settings::mapServiceHost() const {
-    return hostOrDefault(getString(setting::MapServiceHost), kDefaultMapServiceHost);
-}
-
-std::string Settings::lawPortalHost() const {
-    return hostOrDefault(get(setting::LawPortalHost), setting::LawPortalHost.def);
-}
-
-std::string Settings::lawWebHost() const { return hostOrDefault(getString(setting::LawWebHost), kDefaultLawWebHost); }
+std::string Settings::serviceHost() const { return host(setting::ServiceHost); }
+std::string Settings::lawTextHost() const { return host(setting::LawTextHost); }
+std::string Settings::lawPortalHost() const { return host(setting::LawPortalHost); }
+std::string Settings::lawWebHost() const { return host(setting::LawWebHost); }
+std::string Settings::mapServiceHost() const { return host(setting::MapServiceHost); }
 
 }  // namespace verdika

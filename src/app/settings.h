@@ -98,6 +98,7 @@ public:
     std::string mapServiceHost() const;
 
 private:
+    std::string host(const TextSetting& k) const;
     std::filesystem::path file_;
 };
 

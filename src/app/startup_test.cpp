@@ -4,6 +4,7 @@
 
 #include "app/data_module.h"
 #include "common/errors.h"
+#include "common/files.h"
 #include "test_support.h"
 
 namespace verdika {
@@ -13,6 +14,7 @@ namespace fs = std::filesystem;
 using test::readBytes;
 using test::TempDir;
 using test::writeBytes;
+using test::writeCp1250;
 
 // A small program directory: the stamp, two of the refreshed files and both seeds.
 struct Install {
@@ -118,6 +120,119 @@ TEST(Startup, PortableModeUsesTheProgramDirectoryInPlace) {
     EXPECT_TRUE(fs::is_directory(in.paths.programDir / "PDF"));
     EXPECT_TRUE(fs::exists(in.paths.programDir / "lhuty.db"));
     EXPECT_EQ(readBytes(in.paths.programDir / "uroky.vrd"), "shipped rates");
+}
+
+// A refresh cut short (here a folder in the way of one file, as a full disk
+// would stop it) leaves the stamp old, so the next start tries again, and
+// names the file that failed.
+TEST(Startup, StampIsWrittenOnlyAfterEveryFileWasCopied) {
+    Install in;
+    prepareDataDirectory(in.paths);
+    writeBytes(in.paths.programDir / "verdika.txt", "1.1.0\nVerdika 1.1.0\n");
+    writeBytes(in.paths.programDir / "notar.vrd", "new notary text");
+    fs::remove(in.data("notar.vrd"));
+    fs::create_directories(in.data("notar.vrd") / "blocker");
+
+    auto r = prepareDataDirectory(in.paths);
+    EXPECT_FALSE(r.stampWritten);
+    EXPECT_EQ(readBytes(in.data("verdika.txt")), "1.0.0\nVerdika 1.0.0\n");
+    ASSERT_EQ(r.failed.size(), 1u);
+    EXPECT_NE(r.failed[0].find("notar.vrd"), std::string::npos) << r.failed[0];
+    const auto messages = r.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[1].find("zopakuje při příštím spuštění"), std::string::npos);
+
+    fs::remove_all(in.data("notar.vrd"));
+    r = prepareDataDirectory(in.paths);
+    EXPECT_TRUE(r.releaseWasNew);
+    EXPECT_TRUE(r.stampWritten);
+    EXPECT_TRUE(r.messages().empty());
+    EXPECT_EQ(readBytes(in.data("notar.vrd")), "new notary text");
+    EXPECT_EQ(readBytes(in.data("verdika.txt")), "1.1.0\nVerdika 1.1.0\n");
+}
+
+TEST(Startup, RefreshKeepsTheUsersLaterRateBoundaries) {
+    Install in;
+    writeCp1250(in.paths.programDir / "uroky.vrd", "1.1.2024;6,75\r\n1.7.2024;4,75\r\n");
+    prepareDataDirectory(in.paths);
+    // The user added two boundaries in the editor, one the new release now ships too, and garbled one.
+    const std::string users = "1.1.2024;6,75\r\n1.7.2024;4,75\r\n1.1.2025;4\r\n1.7.2025;3,5\r\n1.1.2026;x\r\n";
+    writeCp1250(in.data("uroky.vrd"), users);
+    writeBytes(in.paths.programDir / "verdika.txt", "1.1.0\n");
+    writeCp1250(in.paths.programDir / "uroky.vrd", "1.1.2024;6,75\r\n1.7.2024;4,75\r\n1.1.2025;4,00\r\n");
+
+    const auto r = prepareDataDirectory(in.paths);
+    EXPECT_EQ(readBytes(in.data("uroky.vrd")), "1.1.2024;6,75\r\n1.7.2024;4,75\r\n1.1.2025;4,00\r\n1.7.2025;3,5\r\n");
+    EXPECT_EQ(readBytes(in.data("uroky.vrd.bak")), users);
+    EXPECT_EQ(r.keptRateLines, 1u);
+    EXPECT_EQ(r.messages(), (std::vector<std::string>{
+        "Tabulka úrokových sazeb byla nahrazena novou z této verze programu; vaše hranice pozdější než její poslední "
+        "řádek v ní zůstaly (počet: 1). Původní tabulka je uložena jako uroky.vrd.bak."}));
+
+    // A table the user never changed is replaced without a backup or a word.
+    fs::remove(in.data("uroky.vrd.bak"));
+    writeBytes(in.paths.programDir / "verdika.txt", "1.2.0\n");
+    writeCp1250(in.data("uroky.vrd"), "1.1.2024;6,75\r\n1.7.2024;4,75\r\n1.1.2025;4,00\r\n");
+    EXPECT_TRUE(prepareDataDirectory(in.paths).messages().empty());
+    EXPECT_FALSE(fs::exists(in.data("uroky.vrd.bak")));
+}
+
+TEST(Startup, StaleTemporaryFilesOfOurOwnWritesAreRemoved) {
+    Install in;
+    prepareDataDirectory(in.paths);
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    for (const char* name : {"nastaveni.ini.tmp123456", "lhuty.db.tmp42", "lhuty.db.tmp42-journal", "PDF/x.pdf.tmp7"}) {
+        writeBytes(in.data(name), "half-written");
+        fs::last_write_time(in.data(name), old);
+    }
+    writeBytes(in.data("uroky.vrd.tmp999"), "a write going on right now");  // too young to be stale
+    for (const char* name : {"moje.tmp", "zaloha.tmp1234567", "Uroky-sestavy/spor.tmpx"}) {
+        writeBytes(in.data(name), "the user's own file");
+        fs::last_write_time(in.data(name), old);
+    }
+    const auto r = prepareDataDirectory(in.paths);
+    EXPECT_EQ(r.removedTemporary.size(), 4u);
+    for (const char* gone : {"nastaveni.ini.tmp123456", "lhuty.db.tmp42", "lhuty.db.tmp42-journal", "PDF/x.pdf.tmp7"})
+        EXPECT_FALSE(fs::exists(in.data(gone))) << gone;
+    for (const char* kept : {"uroky.vrd.tmp999", "moje.tmp", "zaloha.tmp1234567", "Uroky-sestavy/spor.tmpx"})
+        EXPECT_TRUE(fs::exists(in.data(kept))) << kept;
+}
+
+// Root may write into a folder whatever its mode says; the immutable flag
+// stops root too. Without either the test cannot make a read-only folder.
+bool makeReadOnly(const fs::path& folder) {
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const auto writable = [&] {
+        std::error_code ec;
+        writeBytes(folder / "probe", "");
+        const bool ok = fs::exists(folder / "probe");
+        fs::remove(folder / "probe", ec);
+        return ok;
+    };
+    if (!writable()) return true;
+    test::runCommand("chattr +i '" + folder.string() + "' 2>/dev/null");
+    return !writable();
+}
+
+void makeWritable(const fs::path& folder) {
+    test::runCommand("chattr -i '" + folder.string() + "' 2>/dev/null");
+    fs::permissions(folder, fs::perms::owner_all);
+}
+
+TEST(Startup, AWriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
+    test::TempDir dir;
+    const fs::path folder = dir / "data";
+    fs::create_directories(folder);
+    writeBytes(folder / "nastaveni.ini", "old");
+    if (!makeReadOnly(folder)) {
+        makeWritable(folder);
+        GTEST_SKIP() << "no way to make a read-only folder here";
+    }
+    EXPECT_THROW(writeFileAtomic(folder / "nastaveni.ini", "new"), IoError);
+    makeWritable(folder);
+    EXPECT_EQ(readBytes(folder / "nastaveni.ini"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 TEST(Startup, ShippedNewsAreCopiedOnlyWhenTheUserHasNone) {

@@ -140,8 +140,14 @@ void PocketCalculator::backspace() {
 
 void PocketCalculator::paste(std::string_view clipboardText) {
     display_.clear();
-    const std::string text = trimmed(clipboardText);
-    parseDecimal(text);  // only a number may be pasted
+    std::string text = trimmed(clipboardText);
+    // Only a number may be pasted; an amount copied from a result field
+    // ("1.234,50 Kč") is taken as its plain number.
+    if (!Je_Cislo(text)) {
+        const auto amount = tryParseAmount(text);
+        if (!amount) parseDecimal(text);  // refused with the parser's message
+        text = Format_Cislo(*amount);
+    }
     // The pasted number is the display's number, like a typed one; it does not
     // replace the first operand of a pending operation (5 + 3 pasted = 8).
     trace_ += text;

@@ -49,7 +49,9 @@ public:
     void typed(char32_t c);
     // Backspace: the last character of the trace goes; the field deletes its own.
     void backspace();
-    // Ctrl+V: the display becomes the pasted number (text that is not a number is refused).
+    // Ctrl+V: the display becomes the pasted number; an amount as the result
+    // fields show it ("1.234,50 Kč") becomes its plain number; any other text
+    // is refused (ConversionError).
     void paste(std::string_view clipboardText);
 
     // The display was edited in the field itself (a deletion, a paste from

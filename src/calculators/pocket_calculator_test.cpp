@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/errors.h"
+
 namespace verdika::calc {
 namespace {
 
@@ -107,6 +109,23 @@ TEST(PocketCalculator, ConversionErrorStopsTheOperationAndPasteIsANumber) {
     q.equals();
     EXPECT_EQ(q.display(), "8");
     EXPECT_EQ(q.trace(), "5 + 3 = 8");
+}
+
+TEST(PocketCalculator, GoesOnWithItsOwnResultsAndPastedAmounts) {
+    // The largest result once showed "1,79769313486232E308", which the calculator could not read.
+    PocketCalculator p;
+    p.paste("1,7976931348623157E308");
+    press(p, "*1=");
+    EXPECT_EQ(p.display(), "1,79769313486231E308");
+    press(p, "+1=");
+    EXPECT_EQ(p.display(), "1,79769313486231E308");
+    // An amount copied from a result field is its plain number.
+    PocketCalculator q;
+    q.paste("1.234,50 Kč");
+    EXPECT_EQ(q.display(), "1234,5");
+    press(q, "*2=");
+    EXPECT_EQ(q.display(), "2469");
+    EXPECT_THROW(q.paste("12.5"), ConversionError);
 }
 
 TEST(PocketCalculator, KeptResultsList) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <ostream>
 #include <sstream>
 
@@ -18,9 +19,7 @@ namespace {
 
 struct Entry {
     About about;
-    SubcommandFactory make;  // empty for an old-style command
-    CommandFn legacy;
-    std::string usage;  // old-style commands only
+    SubcommandFactory make;
 };
 
 std::map<std::string, Entry>& registry() {
@@ -230,17 +229,6 @@ int runSubcommand(const Entry& e, const std::vector<std::string>& args, Context&
         ctx.err);
 }
 
-int runLegacy(const Entry& e, const std::vector<std::string>& args, Context& ctx) {
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            ctx.out << "verdika-cli " << e.about.name << " – " << e.about.summary << "\n\nPoužití: verdika-cli "
-                    << e.about.name << " " << e.usage << "\n";
-            return 0;
-        }
-    }
-    return runGuarded([&] { return e.legacy(ctx); }, ctx.err);
-}
-
 std::string withOption(const std::string& message, std::string_view option) {
     return option.empty() ? message : message + " (" + std::string(option) + ")";
 }
@@ -251,18 +239,12 @@ std::string withOption(const std::string& message, std::string_view option) {
 
 void registerSubcommand(About about, SubcommandFactory make) {
     const std::string name = about.name;
-    registry()[name] = Entry{std::move(about), std::move(make), {}, {}};
-}
-
-CommandRegistration::CommandRegistration(LegacyCommand c) {
-    const std::string name = c.name;
-    registry()[name] = Entry{About{c.name, c.summary, c.order, {}, {}}, {}, std::move(c.run), std::move(c.usage)};
+    registry()[name] = Entry{std::move(about), std::move(make)};
 }
 
 std::vector<std::string> subcommandNames() {
     std::vector<std::string> names;
-    for (const Entry* e : entriesInOrder())
-        if (e->make) names.push_back(e->about.name);
+    for (const Entry* e : entriesInOrder()) names.push_back(e->about.name);
     return names;
 }
 
@@ -277,8 +259,8 @@ int run(const std::vector<std::string>& args, const AppPaths& paths, std::ostrea
         err << "Neznámý příkaz „" << name << "“; seznam příkazů vypíše verdika-cli --help.\n";
         return 2;
     }
-    Context ctx{std::vector<std::string>(args.begin() + 1, args.end()), paths, out, err};
-    return it->second.make ? runSubcommand(it->second, ctx.args, ctx) : runLegacy(it->second, ctx.args, ctx);
+    Context ctx{paths, out, err};
+    return runSubcommand(it->second, std::vector<std::string>(args.begin() + 1, args.end()), ctx);
 }
 
 // ---- values ----
@@ -420,85 +402,6 @@ Opt Options::positionals(const std::string& name, std::vector<std::string>& targ
     CLI::Option* o = app_.add_option(name, target, help);
     o->type_name(label)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     return Opt(o);
-}
-
-// ---- old-style arguments ----
-
-Args::Args(const std::vector<std::string>& args, const std::vector<std::string>& flags,
-           const std::vector<std::string>& valued) {
-    auto known = [](const std::vector<std::string>& list, const std::string& n) {
-        return std::find(list.begin(), list.end(), n) != list.end();
-    };
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() > 2 && a.rfind("--", 0) == 0) {
-            std::string name = a.substr(2), val;
-            bool inlineValue = false;
-            if (auto eq = name.find('='); eq != std::string::npos) {
-                val = name.substr(eq + 1);
-                name = name.substr(0, eq);
-                inlineValue = true;
-            }
-            if (known(flags, name)) {
-                if (inlineValue) throw UsageError("Přepínač --" + name + " nemá hodnotu.");
-                flags_.push_back(name);
-            } else if (known(valued, name)) {
-                if (!inlineValue) {
-                    if (i + 1 >= args.size()) throw UsageError("U přepínače --" + name + " chybí hodnota.");
-                    val = args[++i];
-                }
-                values_.emplace(name, val);
-            } else {
-                throw UsageError("Neznámý přepínač " + a + ".");
-            }
-        } else {
-            positional_.push_back(a);
-        }
-    }
-}
-
-bool Args::flag(const std::string& name) const {
-    return std::find(flags_.begin(), flags_.end(), name) != flags_.end();
-}
-
-std::optional<std::string> Args::value(const std::string& name) const {
-    auto [b, e] = values_.equal_range(name);
-    if (b == e) return std::nullopt;
-    return std::prev(e)->second;
-}
-
-std::vector<std::string> Args::values(const std::string& name) const {
-    std::vector<std::string> out;
-    auto [b, e] = values_.equal_range(name);
-    for (auto it = b; it != e; ++it) out.push_back(it->second);
-    return out;
-}
-
-double parseCliDecimal(const std::string& text) { return parseNumber(text, ""); }
-
-double Args::decimal(const std::string& name, double def) const {
-    auto v = value(name);
-    return v ? parseNumber(*v, "--" + name) : def;
-}
-
-std::int64_t Args::integer(const std::string& name, std::int64_t def) const {
-    auto v = value(name);
-    if (!v) return def;
-    try {
-        return parseInteger(*v);
-    } catch (const ConversionError& e) {
-        throw UsageError(std::string(e.what()) + " (--" + name + ")");
-    }
-}
-
-std::optional<Date> Args::date(const std::string& name) const {
-    auto v = value(name);
-    if (!v) return std::nullopt;
-    try {
-        return parseDate(*v);
-    } catch (const ConversionError& e) {
-        throw UsageError(std::string(e.what()) + " (--" + name + ")");
-    }
 }
 
 }  // namespace verdika::cli

@@ -17,7 +17,6 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
-#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -46,7 +45,6 @@ public:
 };
 
 struct Context {
-    std::vector<std::string> args;  // after the subcommand's name
     AppPaths paths;                 // program directory (shipped tables) and data directory
     std::ostream& out;
     std::ostream& err;
@@ -157,50 +155,7 @@ struct Register {
     }
 };
 
-// The subcommands written as Subcommand, in the order of the list.
+// The subcommands, in the order of the list.
 std::vector<std::string> subcommandNames();
-
-// ---- subcommands not yet written as a Subcommand ----
-// A run function gets the raw arguments in Context::args and parses them
-// with Args; --help prints the usage line. New subcommands use Subcommand.
-
-using CommandFn = std::function<int(Context&)>;
-
-struct LegacyCommand {
-    std::string name;
-    std::string summary;
-    std::string usage;  // the argument synopsis
-    CommandFn run;
-    int order = 100;
-};
-
-using Command = LegacyCommand;  // the old name
-
-struct CommandRegistration {
-    explicit CommandRegistration(LegacyCommand c);
-};
-
-// --name VALUE, --name=VALUE, flags, repeatable options, positionals.
-class Args {
-public:
-    Args(const std::vector<std::string>& args, const std::vector<std::string>& flags,
-         const std::vector<std::string>& valued);
-    bool flag(const std::string& name) const;
-    std::optional<std::string> value(const std::string& name) const;  // the last one given
-    std::vector<std::string> values(const std::string& name) const;   // every one, in order
-    const std::vector<std::string>& positional() const { return positional_; }
-
-    double decimal(const std::string& name, double def) const;  // parseNumber
-    std::int64_t integer(const std::string& name, std::int64_t def) const;
-    std::optional<Date> date(const std::string& name) const;
-
-private:
-    std::vector<std::string> flags_;
-    std::multimap<std::string, std::string> values_;
-    std::vector<std::string> positional_;
-};
-
-// A number from an old-style subcommand's argument (parseNumber without an option name).
-double parseCliDecimal(const std::string& text);
 
 }  // namespace verdika::cli

@@ -80,6 +80,10 @@ TEST(CliJson, EverySubcommandHasIt) {
         "rozdil 1.1.2012 1.1.2013 --json",
         "ukoly --json",
         "zadostiucineni --od 1.1.2010 --do 1.1.2013 --zvysit 20 --json",
+        "naklady --jistina 42.629,10 --datum 1.3.2005 --ukon 1.3.2005 --json",
+        "srazky --mzda 35.000 --obdobi 3/2026 --json",
+        "soudy --obec Kolín --json",
+        "sjm --json",
     };
     std::set<std::string> covered;
     for (const char* line : lines) {
@@ -170,26 +174,6 @@ TEST(CliErrors, AMissingTableIsAFailureNotABadArgument) {
     EXPECT_EQ(cli::run({"notar", "--polozka", "3", "--hodnota", "1000"}, AppPaths{program.path(), data.path()}, out, err),
               1);
     EXPECT_NE(err.str().find("notar_tarif.ini"), std::string::npos) << err.str();
-}
-
-// A subcommand written before Subcommand existed keeps running, under the
-// same number rule and the same one-line errors.
-const cli::CommandRegistration oldStyle({"stary-zkusebni", "zkušební příkaz starého zápisu", "--castka X",
-                                         [](cli::Context& c) {
-                                             const cli::Args a(c.args, {}, {"castka"});
-                                             c.out << a.decimal("castka", 0) << "\n";
-                                             return 0;
-                                         },
-                                         999});
-
-TEST(CliOldStyle, StillRuns) {
-    EXPECT_EQ(runCli("stary-zkusebni --castka 1.000").out, "1000\n");
-    const auto bad = runCli("stary-zkusebni --castka 1.5");
-    EXPECT_EQ(bad.code, 2);
-    EXPECT_TRUE(bad.oneLineError()) << bad.err;
-    EXPECT_EQ(runCli("stary-zkusebni --nic").code, 2);
-    EXPECT_NE(runCli("stary-zkusebni --help").out.find("verdika-cli stary-zkusebni --castka X"), std::string::npos);
-    EXPECT_NE(runCli("").out.find("  stary-zkusebni "), std::string::npos);
 }
 
 }  // namespace

@@ -2,16 +2,17 @@
 
 #include <algorithm>
 
+#include "cli_test_support.h"
 #include "costs/cost_set.h"
-#include "test_support.h"
 
 namespace verdika {
 namespace {
 
 int naklady(const std::string& args, std::string* out, std::string* err = nullptr) {
-    test::TempDir data;
-    return test::runCommand(
-        "VERDIKA_DATA_DIR='" + data.path().string() + "' '" + VERDIKA_CLI_PATH + "' naklady " + args, out, err);
+    const auto r = test::runCli("naklady " + args);
+    if (out) *out = r.out;
+    if (err) *err = r.err;
+    return r.code;
 }
 
 bool hasLine(const std::string& text, const std::string& line) {
@@ -68,6 +69,10 @@ TEST(CliNaklady, BadInputGivesOneCzechLineAndCodeTwo) {
         "--jistina 1000 --slozita",
         "--jistina 1000 --sestava /nikde/x.vrd",
         "--jistina 1000 navic",
+        "--jistina -1000",                            // no negative claim
+        "--jistina 1000.5",                           // a dot groups thousands only
+        "--polozka 5 --poplatek",                     // a court fee without its item
+        "--jistina 1000 --zastaveni --zastaveni-odvolani",
     };
     for (const char* c : cases) {
         std::string out, err;

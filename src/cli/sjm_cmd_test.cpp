@@ -1,27 +1,39 @@
 #include <gtest/gtest.h>
 
-#include "test_support.h"
+#include "cli_test_support.h"
 
 namespace verdika {
 namespace {
 
-std::string cli(const test::TempDir& data) {
-    return "VERDIKA_DATA_DIR='" + data.path().string() + "' '" + VERDIKA_CLI_PATH + "' sjm ";
+test::CliResult sjm(const test::TempDir& data, const std::string& args = "") {
+    return test::runCli("sjm " + args, data.path());
 }
 
 TEST(SjmCli, ProvidesTheDataDirectoryCopyOrWritesANamedFile) {
     test::TempDir data;
-    std::string out, err;
-    ASSERT_EQ(test::runCommand(cli(data), &out, &err), 0) << err;
-    EXPECT_EQ(out, (data / "sjm_vypocet.xlsx").string() + "\n");
+    auto r = sjm(data);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, (data / "sjm_vypocet.xlsx").string() + "\n");
     EXPECT_EQ(test::readBytes(data / "sjm_vypocet.xlsx"), test::readBytes(test::shippedDir() / "sjm_vypocet.xlsx"));
 
     const auto named = data / "případ Novák.xlsx";
-    ASSERT_EQ(test::runCommand(cli(data) + "--soubor '" + named.string() + "' --json", &out, &err), 0) << err;
-    EXPECT_NE(out.find("\"soubor\":"), std::string::npos) << out;
+    r = sjm(data, "--soubor '" + named.string() + "' --json");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("\"soubor\":"), std::string::npos) << r.out;
     EXPECT_NE(test::zipMember(named, "xl/workbook.xml").find("Výsledek"), std::string::npos);
-    EXPECT_EQ(test::runCommand(cli(data) + "--soubor '" + (data / "chybí" / "x.xlsx").string() + "'", &out, &err), 1);
-    EXPECT_NE(err.find("nelze"), std::string::npos) << err;
+    r = sjm(data, "--soubor '" + (data / "chybí" / "x.xlsx").string() + "'");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("nelze"), std::string::npos) << r.err;
+}
+
+TEST(SjmCli, NeverReplacesAnExistingFile) {
+    test::TempDir data;
+    const auto filled = data / "případ.xlsx";
+    test::writeBytes(filled, "vyplněný případ");
+    const auto r = sjm(data, "--soubor '" + filled.string() + "'");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.oneLineError()) << r.err;
+    EXPECT_EQ(test::readBytes(filled), "vyplněný případ");
 }
 
 }  // namespace

@@ -2,18 +2,16 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "common/json.h"
 #include "reference/institutions.h"
 
 namespace verdika::cli {
 namespace {
 
 SearchField fieldOf(const std::string& name) {
-    if (name == "nazev") return SearchField::Nazev;
     if (name == "mesto") return SearchField::Mesto;
     if (name == "ulice") return SearchField::Ulice;
     if (name == "psc") return SearchField::Psc;
-    throw UsageError("Neznámé pole „" + name + "“; zadejte nazev, mesto, ulice nebo psc.");
+    return SearchField::Nazev;
 }
 
 void printText(std::ostream& out, const Institution& i) {
@@ -27,71 +25,74 @@ void printText(std::ostream& out, const Institution& i) {
     if (!i.www.empty()) out << "www: " << i.www << "\n";
 }
 
-void writeJson(JsonWriter& j, const Institution& i) {
-    j.beginObject()
-        .field("id", i.id)
-        .field("nazev", i.nazev)
-        .field("ulice", i.ulice)
-        .field("psc", i.psc)
-        .field("mesto", i.mesto)
-        .field("telefon", i.telefon)
-        .field("fax", i.fax)
-        .field("email", i.email)
-        .field("www", i.www)
-        .key("nadrazeny_soud");
-    if (i.nadrazenySoud) j.value(*i.nadrazenySoud);
-    else j.null();
-    if (!i.okres.empty()) j.field("obec", i.okres);
-    j.endObject();
+Json jsonOf(const Institution& i) {
+    Json j{{"id", i.id},           {"nazev", i.nazev}, {"ulice", i.ulice}, {"psc", i.psc},
+           {"mesto", i.mesto},     {"telefon", i.telefon}, {"fax", i.fax}, {"email", i.email},
+           {"www", i.www},         {"nadrazeny_soud", i.nadrazenySoud ? Json(*i.nadrazenySoud) : Json(nullptr)}};
+    if (!i.okres.empty()) j["obec"] = i.okres;
+    return j;
 }
 
-int soudy(Context& c) {
-    const Args a(c.args, {"nadrizeny", "json"}, {"hledat", "pole", "obec"});
-    if (!a.positional().empty()) throw UsageError("Nadbytečný argument „" + a.positional().front() + "“.");
-    const auto text = a.value("hledat"), town = a.value("obec");
-    if (text.has_value() == town.has_value()) throw UsageError("Zadejte buď --hledat TEXT, nebo --obec OBEC.");
-    if (a.value("pole") && !text) throw UsageError("Přepínač --pole patří k --hledat.");
-    if (a.flag("nadrizeny") && !town) throw UsageError("Přepínač --nadrizeny patří k --obec.");
-    const SearchField field = fieldOf(a.value("pole").value_or("nazev"));
+class Soudy final : public Subcommand {
+    std::optional<std::string> text, town, field;
+    bool superior = false, json = false;
 
-    Database db = openInstitutionDatabase(c.paths);
-    InstitutionDirectory dir(db);
-    std::vector<Institution> found;
-    if (text) {
-        found = dir.search(*text, field, KindSet());
-    } else {
-        for (const Institution& court : dir.competentCourt(*town)) {
-            if (!a.flag("nadrizeny")) {
-                found.push_back(court);
-                continue;
-            }
-            for (Institution up : dir.superiorCourt(court).value_or(std::vector<Institution>{})) {
-                up.okres = court.okres;  // which municipality it answers for
-                found.push_back(std::move(up));
+    void define(Options& o) override {
+        auto t = o.text("--hledat", text, "TEXT",
+                        "hledá instituce, jejichž pole obsahuje TEXT (bez ohledu na velikost\n"
+                        "písmen; mezera zastoupí cokoli mezi slovy); buď --hledat, nebo --obec");
+        o.choice("--pole", field, "POLE", "pole, ve kterém --hledat hledá (výchozí nazev):",
+                 {{"nazev", "název instituce"}, {"mesto", "město"}, {"ulice", "ulice"}, {"psc", "PSČ"}});
+        auto m = o.text("--obec", town, "OBEC", "místně příslušný soud obcí, jejichž název obsahuje OBEC");
+        o.flag("--nadrizeny", superior, "s --obec: nadřízený soud místně příslušného soudu");
+        t.excludes(m);
+        o.json(json);
+    }
+
+    int run(Context& c) override {
+        if (!text && !town) throw UsageError("Zadejte buď --hledat TEXT, nebo --obec OBEC.");
+        if (field && !text) throw UsageError("Přepínač --pole patří k --hledat.");
+        if (superior && !town) throw UsageError("Přepínač --nadrizeny patří k --obec.");
+
+        Database db = openInstitutionDatabase(c.paths);
+        InstitutionDirectory dir(db);
+        std::vector<Institution> found;
+        if (text) {
+            found = dir.search(*text, fieldOf(field.value_or("nazev")), KindSet());
+        } else {
+            for (const Institution& court : dir.competentCourt(*town)) {
+                if (!superior) {
+                    found.push_back(court);
+                    continue;
+                }
+                for (Institution up : dir.superiorCourt(court).value_or(std::vector<Institution>{})) {
+                    up.okres = court.okres;  // which municipality it answers for
+                    found.push_back(std::move(up));
+                }
             }
         }
-    }
 
-    if (a.flag("json")) {
-        JsonWriter j;
-        j.beginArray();
-        for (const Institution& i : found) writeJson(j, i);
-        j.endArray();
-        c.out << j.str() << "\n";
+        if (json) {
+            Json list = Json::array();
+            for (const Institution& i : found) list.push_back(jsonOf(i));
+            printJson(c.out, list);
+            return 0;
+        }
+        if (found.empty()) c.out << "Zadání neodpovídá žádná instituce.\n";
+        for (size_t k = 0; k < found.size(); ++k) {
+            if (k) c.out << "\n";
+            printText(c.out, found[k]);
+        }
         return 0;
     }
-    if (found.empty()) c.out << "Zadání neodpovídá žádná instituce.\n";
-    for (size_t k = 0; k < found.size(); ++k) {
-        if (k) c.out << "\n";
-        printText(c.out, found[k]);
-    }
-    return 0;
-}
+};
 
-const CommandRegistration cmd({"soudy", "adresy soudů, státních zastupitelství a věznic; místně příslušný soud",
-                               "--hledat TEXT [--pole nazev|mesto|ulice|psc] [--json] | --obec OBEC [--nadrizeny] "
-                               "[--json]",
-                               soudy, 110});
+const Register<Soudy> reg({"soudy", "adresy soudů, státních zastupitelství a věznic; místně příslušný soud", 110,
+                           "verdika-cli soudy --obec Kolín --nadrizeny",
+                           "každá instituce jako blok řádků: (Obec: …), název, ulice, PSČ a město,\n"
+                           "telefon, fax, email, www; bloky oddělené prázdným řádkem.\n"
+                           "--json: seznam {id, nazev, ulice, psc, mesto, telefon, fax, email, www,\n"
+                           "nadrazeny_soud (id nebo null), obec (jen u --obec)}"});
 
 }  // namespace
 }  // namespace verdika::cli

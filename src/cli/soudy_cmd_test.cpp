@@ -2,20 +2,16 @@
 
 #include <algorithm>
 
+#include "cli_test_support.h"
 #include "common/sqlite_db.h"
-#include "test_support.h"
 
 namespace verdika {
 namespace {
 
-std::string cli(const test::TempDir& data) {
-    return "VERDIKA_DATA_DIR='" + data.path().string() + "' '" + VERDIKA_CLI_PATH + "' soudy ";
-}
-
 std::string run(const test::TempDir& data, const std::string& args, int expectedExit = 0) {
-    std::string out, err;
-    EXPECT_EQ(test::runCommand(cli(data) + args, &out, &err), expectedExit) << args << "\n" << err;
-    return expectedExit == 0 ? out : err;
+    const auto r = test::runCli("soudy " + args, data.path());
+    EXPECT_EQ(r.code, expectedExit) << args << "\n" << r.err;
+    return expectedExit == 0 ? r.out : r.err;
 }
 
 TEST(SoudyCli, CompetentCourtFromTheShippedSeedBeforeTheFirstRun) {

@@ -65,6 +65,26 @@ bool nextCodePoint(std::string_view s, size_t& i, char32_t& cp) {
     return true;
 }
 
+// Every character of the code page lies below U+2200 (™ is U+2122); a
+// table indexed by the code point answers in one step, which matters for
+// law texts of half a megabyte.
+constexpr char32_t kTableEnd = 0x2200;
+const std::array<unsigned char, kTableEnd>& byteTable() {
+    static const auto table = [] {
+        std::array<unsigned char, kTableEnd> t{};
+        for (size_t k = 0; k < kHigh.size(); ++k)
+            if (kHigh[k]) t[kHigh[k]] = static_cast<unsigned char>(0x80 + k);
+        return t;
+    }();
+    return table;
+}
+
+std::optional<char> cp1250Byte(char32_t cp) {
+    if (cp < 0x80) return static_cast<char>(cp);
+    if (cp >= kTableEnd || !byteTable()[cp]) return std::nullopt;
+    return static_cast<char>(byteTable()[cp]);
+}
+
 }  // namespace
 
 std::string cp1250ToUtf8(std::string_view bytes) {
@@ -89,19 +109,9 @@ std::optional<std::string> utf8ToCp1250(std::string_view utf8) {
     while (i < utf8.size()) {
         char32_t cp;
         if (!nextCodePoint(utf8, i, cp)) return std::nullopt;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        bool found = false;
-        for (size_t k = 0; k < kHigh.size(); ++k) {
-            if (kHigh[k] == cp) {
-                out += static_cast<char>(0x80 + k);
-                found = true;
-                break;
-            }
-        }
-        if (!found) return std::nullopt;
+        auto b = cp1250Byte(cp);
+        if (!b) return std::nullopt;
+        out += *b;
     }
     return out;
 }
@@ -114,19 +124,50 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+bool readsAsUtf8(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return true;
+    bool nonAscii = false;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        char32_t cp;
+        if (!nextCodePoint(bytes, i, cp)) return false;
+        if (cp < 0x80) continue;
+        // A character Windows-1250 cannot hold means the bytes were never a
+        // Windows-1250 text of ours read the other way.
+        if (!cp1250Byte(cp)) return false;
+        nonAscii = true;
+    }
+    return nonAscii;
+}
+
 std::string decodeText(std::string_view bytes) {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return std::string(bytes.substr(3));
-    bool ascii = true;
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) { ascii = false; break; }
-    if (ascii) return std::string(bytes);
-    // Czech Windows-1250 text is practically never valid UTF-8 by accident.
-    if (isValidUtf8(bytes)) return std::string(bytes);
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        // A BOM promises UTF-8; a broken sequence after it (a half-copied
+        // file) becomes U+FFFD, so the text in memory is always UTF-8.
+        const std::string_view rest = bytes.substr(3);
+        if (isValidUtf8(rest)) return std::string(rest);
+        std::string out;
+        size_t i = 0;
+        while (i < rest.size()) {
+            const size_t start = i;
+            char32_t cp;
+            if (nextCodePoint(rest, i, cp)) {
+                out.append(rest.substr(start, i - start));
+            } else {
+                appendUtf8(out, 0xFFFD);
+                i = start + 1;
+            }
+        }
+        return out;
+    }
+    if (readsAsUtf8(bytes)) return std::string(bytes);
     return cp1250ToUtf8(bytes);
 }
 
 std::string encodeText(std::string_view utf8) {
-    if (auto cp = utf8ToCp1250(utf8)) return *cp;
+    // Windows-1250 bytes that decodeText would take for UTF-8 ("Ĺ™" is the
+    // UTF-8 of "ř") go out as UTF-8 with a BOM, so every text comes back as written.
+    if (auto cp = utf8ToCp1250(utf8); cp && !readsAsUtf8(*cp)) return *cp;
     return "\xEF\xBB\xBF" + std::string(utf8);
 }
 

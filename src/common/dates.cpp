@@ -36,7 +36,9 @@ std::optional<Date> tryParseDate(std::string_view text) {
         return std::nullopt;
     year_month_day ymd{std::chrono::year(parts[2]), std::chrono::month(static_cast<unsigned>(parts[1])),
                        std::chrono::day(static_cast<unsigned>(parts[0]))};
-    if (!ymd.ok() || parts[2] < 1) return std::nullopt;
+    // Four digits without a leading zero: "1.1.0999" would come back as
+    // "1.1.999", which nothing reads.
+    if (!ymd.ok() || parts[2] < kFirstYear) return std::nullopt;
     return sys_days(ymd);
 }
 
@@ -47,8 +49,11 @@ Date parseDate(std::string_view text) {
 
 std::string formatDate(Date d) {
     year_month_day ymd(d);
+    std::string year = std::to_string(static_cast<int>(ymd.year()));
+    // A computed day outside the readable years still gets four digits.
+    if (year.size() < 4 && year[0] != '-') year.insert(0, 4 - year.size(), '0');
     return std::to_string(static_cast<unsigned>(ymd.day())) + "." + std::to_string(static_cast<unsigned>(ymd.month())) +
-           "." + std::to_string(static_cast<int>(ymd.year()));
+           "." + year;
 }
 
 std::string formatLongDate(Date d) {

@@ -17,5 +17,14 @@ TEST(Dates, ShortFormParsesAndFormatsWithoutLeadingZeros) {
         EXPECT_THROW(parseDate(bad), ConversionError) << bad;
 }
 
+TEST(Dates, EveryAcceptedDateFormatsBackToItself) {
+    // "1.1.0999" once read as the year 999 and came back as "1.1.999", which nothing reads.
+    for (const char* bad : {"1.1.0999", "31.12.0001", "1.1.0000"}) EXPECT_THROW(parseDate(bad), ConversionError) << bad;
+    for (const char* good : {"1.1.1000", "31.12.9999", "29.2.2000"})
+        EXPECT_EQ(formatDate(parseDate(good)), good);
+    // A day computed outside the readable years still keeps four digits.
+    EXPECT_EQ(formatDate(makeDate(999, 12, 31)), "31.12.0999");
+}
+
 }  // namespace
 }  // namespace verdika

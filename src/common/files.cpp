@@ -40,6 +40,9 @@ void writeFileAtomic(const fs::path& path, std::string_view bytes) {
     std::error_code ec;
     fs::rename(tmp, path, ec);
     if (ec) fail("přejmenování selhalo");
+    // The new name is on the disk only once the folder is; a file system that
+    // cannot sync folders still has the complete file under one of the names.
+    platform::syncFolder(dir);
 }
 
 std::optional<std::string> readTextFile(const fs::path& path) {

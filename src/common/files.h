@@ -16,6 +16,9 @@ namespace fs = std::filesystem;
 std::optional<std::string> readFileBytes(const fs::path& path);
 
 // Replaces the file with the bytes; throws IoError (the old file is intact).
+// The bytes go to "NAME.tmpNNNNNN" in the same folder, are synced, renamed
+// over the file, and the folder is synced; a temporary file a kill left
+// behind is removed at the next start (removeStaleTemporaryFiles).
 void writeFileAtomic(const fs::path& path, std::string_view bytes);
 
 // Text files in the Czech 8-bit code page (UTF-8 with a BOM also accepted).

@@ -28,6 +28,7 @@ IniFile IniFile::parse(std::string_view utf8Text, std::filesystem::path path) {
             // A repeated header continues the first section of that name, as the profile API reads it.
             current = ini.findSection(name);
             if (!current) {
+                ini.index_.emplace(asciiLower(name), ini.sections_.size());
                 ini.sections_.push_back(Section{name, {}});
                 current = &ini.sections_.back();
             }
@@ -58,15 +59,18 @@ void IniFile::update(const std::filesystem::path& path, const std::function<void
 }
 
 const IniFile::Section* IniFile::findSection(std::string_view name) const {
-    for (const auto& s : sections_)
-        if (equalsIgnoreAsciiCase(s.name, name)) return &s;
-    return nullptr;
+    auto it = index_.find(asciiLower(name));
+    return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
 IniFile::Section* IniFile::findSection(std::string_view name) {
-    for (auto& s : sections_)
-        if (equalsIgnoreAsciiCase(s.name, name)) return &s;
-    return nullptr;
+    auto it = index_.find(asciiLower(name));
+    return it == index_.end() ? nullptr : &sections_[it->second];
+}
+
+void IniFile::reindex() {
+    index_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i) index_.emplace(asciiLower(sections_[i].name), i);
 }
 
 const IniFile::Line* IniFile::findKey(const Section& s, std::string_view key) {
@@ -143,6 +147,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     std::string v = Jeden_Radek(value);
     Section* s = findSection(section);
     if (!s) {
+        index_.emplace(asciiLower(section), sections_.size());
         sections_.push_back(Section{std::string(section), {}});
         s = &sections_.back();
     }
@@ -174,6 +179,7 @@ void IniFile::deleteKey(std::string_view section, std::string_view key) {
 
 void IniFile::eraseSection(std::string_view section) {
     std::erase_if(sections_, [&](const Section& s) { return equalsIgnoreAsciiCase(s.name, section); });
+    reindex();
 }
 
 std::string IniFile::toText() const {

@@ -5,12 +5,14 @@
 // default, a write updates the value in place and keeps everything else.
 // On disk the text is Windows-1250 (UTF-8 with a BOM is read as well); save()
 // writes a temporary file and renames it over the old one.
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -75,8 +77,13 @@ private:
     Section* findSection(std::string_view name);
     static const Line* findKey(const Section& s, std::string_view key);
 
+    void reindex();
+
     std::vector<std::string> preamble_;  // lines before the first section
     std::vector<Section> sections_;
+    // Lower-case name -> position in sections_, so a file of many sections
+    // (a long trip list) is read in linear time.
+    std::unordered_map<std::string, std::size_t> index_;
     std::filesystem::path path_;
     bool exists_ = false;
 };

@@ -43,8 +43,10 @@ std::string Format_Castky(double amount) {
         cents = (c < 10 ? "0" : "") + std::to_string(c);
         if (q == 0) return "0,00 Kč";
     } else {
-        char buf[64];
+        // The largest double has 309 whole digits.
+        char buf[400];
         auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(amount), std::chars_format::fixed, 2);
+        if (res.ec != std::errc()) return "neplatná částka";
         std::string s(buf, res.ptr);
         auto dot = s.find('.');
         whole = s.substr(0, dot);
@@ -56,6 +58,9 @@ std::string Format_Castky(double amount) {
 std::string Format_Cislo(double value) {
     if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
     if (value == 0) return "0";
+    // Fifteen digits of the largest doubles round up past the largest double,
+    // which no parser reads back; those are written with their last digit cut.
+    if (std::fabs(value) > kLargestPlainNumber) value = std::copysign(kLargestPlainNumber, value);
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
     std::string s(buf, res.ptr);  // e.g. "-1.23450000000000e+03"
@@ -121,6 +126,15 @@ double parseDecimal(std::string_view text) {
 
 bool Je_Cislo(std::string_view text) { return tryParseDecimal(text).has_value(); }
 
+std::optional<double> tryParseAmount(std::string_view text) {
+    std::string_view t = trimBlanks(text);
+    constexpr std::string_view kCurrency = "Kč";
+    if (t.size() >= kCurrency.size() && t.substr(t.size() - kCurrency.size()) == kCurrency)
+        t = trimBlanks(t.substr(0, t.size() - kCurrency.size()));
+    if (t.empty()) return std::nullopt;
+    return tryParseGrouped(t);
+}
+
 std::optional<std::int64_t> tryParseInteger(std::string_view text) {
     std::string_view t = trimBlanks(text);
     if (!t.empty() && t[0] == '+') t.remove_prefix(1);
@@ -173,10 +187,8 @@ std::string formatGrouped(double value, int decimals) {
     return (value < 0 && !zero ? "-" : "") + out;
 }
 
-double parseGrouped(std::string_view text) {
+std::optional<double> tryParseGrouped(std::string_view text) {
     const std::string_view t = trimBlanks(text);
-    if (t.empty()) return 0;
-    auto bad = [&]() -> double { throw ConversionError("„" + std::string(t) + "“ není platné číslo."); };
     const size_t comma = t.find(',');
     std::string_view whole = t.substr(0, comma);
     std::string plain;
@@ -188,15 +200,21 @@ double parseGrouped(std::string_view text) {
         auto groups = Rozdel_Text('.', digits);
         for (size_t g = 0; g < groups.size(); ++g) {
             const auto& grp = groups[g];
-            if (grp.empty() || (g == 0 ? grp.size() > 3 : grp.size() != 3)) return bad();
+            if (grp.empty() || (g == 0 ? grp.size() > 3 : grp.size() != 3)) return std::nullopt;
             plain += grp;
         }
     } else {
         plain.append(digits);
     }
     if (comma != std::string_view::npos) plain.append(t.substr(comma));
-    if (auto v = tryParseDecimal(plain)) return *v;
-    return bad();
+    return tryParseDecimal(plain);
+}
+
+double parseGrouped(std::string_view text) {
+    const std::string_view t = trimBlanks(text);
+    if (t.empty()) return 0;
+    if (auto v = tryParseGrouped(t)) return *v;
+    throw ConversionError("„" + std::string(t) + "“ není platné číslo.");
 }
 
 }  // namespace verdika

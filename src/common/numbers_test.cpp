@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <optional>
 
 #include "common/errors.h"
 
@@ -78,6 +80,43 @@ TEST(ParseInteger, WholeNumbersOnly) {
     EXPECT_EQ(parseInteger("+3"), 3);
     for (const char* bad : {"", "1,5", "12a", "9999999999999999999999", "- 1"})
         EXPECT_THROW(parseInteger(bad), ConversionError) << bad;
+}
+
+// Our own texts read back: the plain form of every finite double (the pocket
+// calculator goes on with its results) and every amount, also copied with "Kč".
+TEST(NumberRoundTrip, EveryFiniteValueReadsBack) {
+    const double values[] = {0, 1234.5, -7.25, 1.0 / 3.0, 1e15, 0.000001, 123456789012.34, 5e15,
+                             DBL_MAX, -DBL_MAX, DBL_MIN, DBL_TRUE_MIN, 1.7976931348623e308, 9e14, -0.001};
+    for (double v : values) {
+        const std::string plain = Format_Cislo(v);
+        const auto back = tryParseDecimal(plain);
+        ASSERT_TRUE(back) << plain;
+        EXPECT_EQ(Format_Cislo(*back), plain);
+        if (std::fabs(v) >= DBL_MIN) EXPECT_NEAR(*back, v, std::fabs(v) * 1e-14) << plain;
+        const std::string amount = Format_Castky(v);
+        const auto money = tryParseAmount(amount);
+        ASSERT_TRUE(money) << amount;
+        EXPECT_NEAR(*money, v, 0.0051 + std::fabs(v) * 1e-15) << amount;
+    }
+    // Fifteen digits of the largest double round up past it; the text cuts them instead.
+    EXPECT_EQ(Format_Cislo(DBL_MAX), "1,79769313486231E308");
+    EXPECT_EQ(Format_Cislo(-DBL_MAX), "-1,79769313486231E308");
+}
+
+TEST(ParseAmount, GroupsOfThousandsAndTheCurrency) {
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"1.234,50 Kč", 1234.5}, {" -1.234.567,89 Kč ", -1234567.89}, {"1234,5", 1234.5}, {"0,00 Kč", 0},
+        {"1.000", 1000},         {"12.5", std::nullopt},           {"1.23,4", std::nullopt},
+        {"1,234.5", std::nullopt}, {"Kč", std::nullopt},           {".123", std::nullopt}, {"1..000", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto v = tryParseAmount(c.text);
+        EXPECT_EQ(v.has_value(), c.value.has_value()) << c.text;
+        if (v && c.value) EXPECT_DOUBLE_EQ(*v, *c.value) << c.text;
+    }
 }
 
 TEST(GroupedNumbers, FormatAndParse) {

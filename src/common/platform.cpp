@@ -86,4 +86,17 @@ bool syncFile(const std::filesystem::path& path) {
 #endif
 }
 
+bool syncFolder(const std::filesystem::path& folder) {
+#if defined(_WIN32)
+    (void)folder;
+    return true;
+#else
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+#endif
+}
+
 }  // namespace verdika::platform

@@ -20,5 +20,9 @@ std::optional<std::filesystem::path> unixAppDataDir();
 
 // Flushes a written file to the disk; false on failure.
 bool syncFile(const std::filesystem::path& path);
+// Flushes a folder's entries (a rename into it) to the disk, so a power loss
+// cannot lose a file's new name; false on failure. Nothing to do on Windows,
+// where the rename itself is written through.
+bool syncFolder(const std::filesystem::path& folder);
 
 }  // namespace verdika::platform

@@ -20,21 +20,24 @@ std::string columnName(int col) {
 
 namespace {
 
+constexpr int kColumns = 16384;  // A … XFD
+
 // "B12" -> (row 11, col 1); "B" -> col only.
 bool parseRef(std::string_view t, int& row, int& col, bool& hasRow) {
     size_t i = 0;
     col = 0;
     while (i < t.size() && ((t[i] >= 'A' && t[i] <= 'Z') || (t[i] >= 'a' && t[i] <= 'z'))) {
         col = col * 26 + (std::toupper(static_cast<unsigned char>(t[i])) - 'A' + 1);
+        if (col > kColumns) return false;  // checked per letter: "stSplll" would overflow
         ++i;
     }
-    if (i == 0 || col > 16384) return false;
+    if (i == 0) return false;
     --col;
     hasRow = i < t.size();
     if (!hasRow) return true;
     int r = 0;
     auto res = std::from_chars(t.data() + i, t.data() + t.size(), r);
-    if (res.ec != std::errc() || res.ptr != t.data() + t.size() || r < 1 || r > 1048576) return false;
+    if (res.ec != std::errc() || res.ptr != t.data() + t.size() || r < 1 || r > Sheet::kAllRows + 1) return false;
     row = r - 1;
     return true;
 }

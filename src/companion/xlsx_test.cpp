@@ -17,7 +17,11 @@ TEST(Xlsx, RangesInA1Notation) {
     EXPECT_EQ(cols.lastRow, Sheet::kAllRows);
     EXPECT_EQ(columnName(0), "A");
     EXPECT_EQ(columnName(26), "AA");
-    for (const char* bad : {"", "1A", "A0", "A1:B", ":"}) EXPECT_THROW(Range::parse(bad), DataError) << bad;
+    // "stSplll" overflowed the column number before it was checked.
+    for (const char* bad : {"", "1A", "A0", "A1:B", ":", "stSplll", "XFE1", "A1048577", "A1:B2:C3", "A-1", " A1"})
+        EXPECT_THROW(Range::parse(bad), DataError) << bad;
+    Range last = Range::parse("XFD1048576");
+    EXPECT_EQ(std::tie(last.lastRow, last.lastCol), std::make_tuple(Sheet::kAllRows, 16383));
 }
 
 TEST(Xlsx, ValuesAsASpreadsheetTakesThem) {

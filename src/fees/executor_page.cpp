@@ -11,32 +11,23 @@
 #include "common/ui/action.h"
 #include "common/ui/number_field.h"
 #include "common/ui/qt_convert.h"
-#include "common/ui/result_field.h"
 #include "fees/executor_fee.h"
 #include "fees/ui/fee_item_panel.h"
-#include "reference/regulations.h"
 
 namespace verdika::ui {
 
 ExecutorPage::ExecutorPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("TabSheet20"));
-    FeeItemNames n;
-    n.decreeCaption = QStringLiteral("Exekutor_Vyhlaska_Label");
-    n.decreeText = QStringLiteral("Dle vyhlášky č. 330/2001 Sb. ve znění vyhlášky č. 518/2025 Sb.");
-    n.list = QStringLiteral("Exekutor_ListBox");
-    n.search = QStringLiteral("hledani_exekutor_edit");
-    n.searchNext = QStringLiteral("Button67");
-    n.value = QStringLiteral("Exekutor_Tarif_Edit");
-    n.decimals = 2;
-    n.compute = QStringLiteral("BitBtn8");
-    n.fee = QStringLiteral("Exekutor_Odmena_Edit");
-    n.toCalculator = QStringLiteral("Button69");
-    n.info = QStringLiteral("BitBtn16");
-    n.note = QStringLiteral("exekutor_Label");
-    n.regulation = QStringLiteral("exekutor_predpis");
-    n.regulationText = QStringLiteral("Zobraz předpis 330/2001 Sb.");
-    n.feeBelowNote = true;
-    panel_ = new FeeItemPanel(n, fees::executorItems(), this);
+    // The fee stands under the note here, below the voluntary-payment box.
+    const FeeItemNames n{.decreeCaption = "Exekutor_Vyhlaska_Label",
+                         .decreeText = "Dle vyhlášky č. 330/2001 Sb. ve znění vyhlášky č. 518/2025 Sb.",
+                         .list = "Exekutor_ListBox", .search = "hledani_exekutor_edit", .searchNext = "Button67",
+                         .itemCaption = "", .value = "Exekutor_Tarif_Edit", .decimals = 2, .compute = "BitBtn8",
+                         .fee = "Exekutor_Odmena_Edit", .toCalculator = "Button69", .info = "BitBtn16",
+                         .note = "exekutor_Label", .regulation = "exekutor_predpis",
+                         .regulationText = "Zobraz předpis 330/2001 Sb.", .feeBelowNote = true,
+                         .resultPrefix = "Odměna exekutora: ", .regulationFile = "exekutor.vrd"};
+    panel_ = new FeeItemPanel(host_, n, fees::executorItems(), this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel_);
 
@@ -64,8 +55,6 @@ ExecutorPage::ExecutorPage(PageHost& host, QWidget* parent) : QWidget(parent), h
     panel_->value()->installEventFilter(this);
 
     connect(panel_, &FeeItemPanel::itemChanged, this, &ExecutorPage::zmena_exekutor_listbox);
-    connect(panel_, &FeeItemPanel::toCalculatorClicked, this, &ExecutorPage::Button69Click);
-    connect(panel_, &FeeItemPanel::regulationClicked, this, &ExecutorPage::exekutor_predpisClick);
     connect(advance_, &QCheckBox::clicked, this, &ExecutorPage::zmena_exekutor_listbox);
     connect(voluntary_, &QCheckBox::clicked, this, &ExecutorPage::zmena_exekutor_listbox);
 }
@@ -97,17 +86,6 @@ void ExecutorPage::zmena_exekutor_listbox() {
                                               panel_->value()->value())
                                 .fee);
     });
-}
-
-void ExecutorPage::Button69Click() {
-    if (!panel_->hasFee()) return;
-    runAction(this, [&] {
-        host_.addCalculatorResult(panel_->fee()->value(), QStringLiteral("Odměna exekutora: ") + panel_->itemText());
-    });
-}
-
-void ExecutorPage::exekutor_predpisClick() {
-    host_.showRegulation(qpath(regulationFile(host_.data().paths(), "exekutor.vrd")));
 }
 
 }  // namespace verdika::ui

@@ -17,8 +17,6 @@ public:
     explicit ExecutorPage(PageHost& host, QWidget* parent = nullptr);
 
     void zmena_exekutor_listbox();
-    void Button69Click();
-    void exekutor_predpisClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

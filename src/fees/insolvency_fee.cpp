@@ -20,7 +20,9 @@ void requireSection(const IniFile& table, const std::string& section) {
 // border k exclusive; a band without a border is open-ended.
 BandPart bankruptcyPart(const IniFile& table, const std::string& section, const std::string& p, double a) {
     BandPart part;
-    const std::int64_t count = table.readInteger(section, p + "pocet", 0);
+    // A band needs keys of its own: a garbled count never runs past the section.
+    const std::int64_t count = std::min<std::int64_t>(table.readInteger(section, p + "pocet", 0),
+                                                      static_cast<std::int64_t>(table.sectionKeys(section).size()));
     double lower = 0;
     for (std::int64_t k = 1; k <= count; ++k) {
         const std::string key = p + std::to_string(k);
@@ -112,7 +114,8 @@ InsolvencyResult computeInsolvency(const IniFile& table, const InsolvencyInput& 
     }
 
     r.yearlyTurnover = 12 * in.turnover;
-    const std::int64_t count = table.readInteger(reorganisation, "pocet", 0);
+    const std::int64_t count = std::min<std::int64_t>(table.readInteger(reorganisation, "pocet", 0),
+                                                      static_cast<std::int64_t>(table.sectionKeys(reorganisation).size()));
     for (std::int64_t k = 1; k <= count; ++k) {
         const std::string key = std::to_string(k);
         if (!table.hasKey(reorganisation, key + "_hranice") ||

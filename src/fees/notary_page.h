@@ -14,8 +14,6 @@ public:
     explicit NotaryPage(PageHost& host, QWidget* parent = nullptr);
 
     void zmena_notar_listbox();
-    void Button70Click();
-    void notar_predpisClick();
 
 private:
     PageHost& host_;

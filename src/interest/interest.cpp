@@ -74,8 +74,7 @@ int monthIndex(Date d) { return yearOf(d) * 12 + static_cast<int>(monthOf(d)); }
 
 const Date kFeeSwitch = makeDate(2013, 12, 31);
 
-Money nonNegativeMoney(std::string_view text, const std::string& what) {
-    const Money m = moneyFromText(text);
+Money nonNegativeMoney(Money m, std::string_view text, const std::string& what) {
     if (m < 0) throw CaseError(what + " nesmí být záporná (" + std::string(trimBlanks(text)) + ").");
     return m;
 }
@@ -83,11 +82,49 @@ Money nonNegativeMoney(std::string_view text, const std::string& what) {
 struct ParsedDebt {
     DebtRow row;
     Date due;
+    Date until;
+    Money principal;
+    size_t index;  // row in the grid as entered
 };
 struct ParsedPayment {
     PaymentRow row;
     Date day;
+    Money amount;
 };
+
+std::string rangeText() { return formatDate(kFirstComputableDay) + " až " + formatDate(kLastComputableDay); }
+
+// A date of a row: a text that is no date, or a day outside the computable
+// range, names the row and the field.
+Date rowDate(const std::string& text, const std::string& row, const char* field) {
+    Date d;
+    try {
+        d = parseDate(text);
+    } catch (const ConversionError& e) {
+        throw ConversionError(row + ", " + field + ": " + e.what());
+    }
+    if (d < kFirstComputableDay || d > kLastComputableDay)
+        throw CaseError(row + ": " + field + " " + formatDate(d) + " leží mimo dny, které program umí spočítat (" +
+                        rangeText() + ").");
+    return d;
+}
+
+Money rowMoney(const std::string& text, const std::string& row, const char* field) {
+    try {
+        return moneyFromText(text);
+    } catch (const ConversionError& e) {
+        throw ConversionError(row + ", " + field + ": " + e.what());
+    }
+}
+
+std::string debtRowName(size_t index) { return "Závazek na řádku " + std::to_string(index + 1); }
+std::string paymentRowName(size_t index) { return "Úhrada na řádku " + std::to_string(index + 1); }
+
+void checkPeriodCount(size_t periods) {
+    if (periods > kMaxPeriods)
+        throw CaseError("Výpočet by měl víc než " + std::to_string(kMaxPeriods) +
+                        " období. Zkontrolujte data (překlep v roce?) nebo případ rozdělte na menší.");
+}
 
 bool blankRow(std::initializer_list<const std::string*> cells) {
     return std::all_of(cells.begin(), cells.end(), [](const std::string* s) { return trimBlanks(*s).empty(); });
@@ -97,7 +134,7 @@ bool blankRow(std::initializer_list<const std::string*> cells) {
 
 Money moneyFromText(std::string_view text) {
     const double v = parseDecimal(text);
-    if (!(std::fabs(v) < 9.0e13))
+    if (!(std::fabs(v) < kMaxCaseAmount))
         throw ConversionError("Částka „" + std::string(trimBlanks(text)) + "“ je příliš velká.");
     return static_cast<Money>(std::nearbyint(v * kMoneyScale));
 }
@@ -122,16 +159,35 @@ Prepared PropoctiUroky(const std::vector<DebtRow>& debtRows, const std::vector<P
     std::unordered_map<std::string, size_t> groupOf;  // folded label -> group number
 
     // 1. Groups in the order their labels first occur in the grid.
+    if (debtRows.size() + paymentRows.size() > kMaxCaseRows)
+        throw CaseError("Případ má víc než " + std::to_string(kMaxCaseRows) +
+                        " řádků závazků a úhrad; rozdělte ho na menší.");
+    const bool statutory = !options.customRate && options.mode == Mode::Interest && table;
+    Money total = 0;  // of every amount, so no running sum can leave the money range
+    const auto count = [&](Money m) {
+        total += m < 0 ? -m : m;
+        if (crowns(total) >= kMaxCaseAmount)
+            throw CaseError("Součet částek případu je příliš velký (nejvýš " + Format_Castky(kMaxCaseAmount) + ").");
+    };
     std::vector<ParsedDebt> debts;
-    for (const DebtRow& r : debtRows) {
+    for (size_t i = 0; i < debtRows.size(); ++i) {
+        const DebtRow& r = debtRows[i];
         if (blankRow({&r.due, &r.until, &r.principal, &r.label})) continue;
         const std::string key = foldLabel(r.label);
         if (groupOf.count(key))
             throw CaseError("Skupina závazků „" + r.label +
                             "“ má více jistin. Každá skupina smí mít jen jednu jistinu; změňte označení skupiny.");
+        const std::string name = debtRowName(i);
+        ParsedDebt d{r, rowDate(r.due, name, "splatnost"), rowDate(r.until, name, "úrok ke dni"),
+                     rowMoney(r.principal, name, "jistina"), i};
+        count(d.principal);
+        if (statutory && d.due + days(1) < table->line(0).date)
+            throw CaseError(name + ": první den prodlení " + formatDate(d.due + days(1)) +
+                            " je dřív než první řádek tabulky úrokových sazeb (" + formatDate(table->line(0).date) +
+                            "); pro dřívější dny sazbu nezná.");
         groupOf[key] = out.groups.size();
         out.groups.push_back(Group{r.label, {Event{}}, {}, 0, {}});
-        debts.push_back(ParsedDebt{r, parseDate(r.due)});
+        debts.push_back(std::move(d));
     }
 
     // 2. Debts by due date; equal dates keep their order.
@@ -141,9 +197,9 @@ Prepared PropoctiUroky(const std::vector<DebtRow>& debtRows, const std::vector<P
     for (const ParsedDebt& d : debts) {
         Group& g = out.groups[groupOf[foldLabel(d.row.label)]];
         const Date firstDay = d.due + days(1);
-        g.endDay = parseDate(d.row.until);
+        g.endDay = d.until;
         g.label = d.row.label;
-        const Money principal = nonNegativeMoney(d.row.principal, "Jistina skupiny „" + d.row.label + "“");
+        const Money principal = nonNegativeMoney(d.principal, d.row.principal, "Jistina skupiny „" + d.row.label + "“");
         if (g.endDay < firstDay)
             throw CaseError("Skupina závazků „" + d.row.label + "“: den, ke kterému se úrok počítá (" +
                             formatDate(g.endDay) + "), je dřív než první den prodlení (" + formatDate(firstDay) + ").");
@@ -153,9 +209,12 @@ Prepared PropoctiUroky(const std::vector<DebtRow>& debtRows, const std::vector<P
 
     // 4. Payments for the earliest due debt move up past later-dated rows.
     std::vector<ParsedPayment> payments;
-    for (const PaymentRow& r : paymentRows) {
+    for (size_t i = 0; i < paymentRows.size(); ++i) {
+        const PaymentRow& r = paymentRows[i];
         if (blankRow({&r.date, &r.amount, &r.label})) continue;
-        payments.push_back(ParsedPayment{r, parseDate(r.date)});
+        const std::string name = paymentRowName(i);
+        payments.push_back(ParsedPayment{r, rowDate(r.date, name, "datum"), rowMoney(r.amount, name, "částka")});
+        count(payments.back().amount);
         if (r.label != kEarliestDue) continue;
         for (size_t j = payments.size() - 1; j > 0 && payments[j - 1].day > payments[j].day; --j)
             std::swap(payments[j - 1], payments[j]);
@@ -174,7 +233,7 @@ Prepared PropoctiUroky(const std::vector<DebtRow>& debtRows, const std::vector<P
             throw CaseError("Úhrada ze dne " + p.row.date + " patří ke skupině závazků „" + p.row.label +
                             "“, která nemá žádnou jistinu. Zadejte jistinu této skupiny nebo úhradu přiřaďte jiné skupině.");
         Group& g = out.groups[it->second];
-        const Money amount = nonNegativeMoney(p.row.amount, "Úhrada ze dne " + p.row.date);
+        const Money amount = nonNegativeMoney(p.amount, p.row.amount, "Úhrada ze dne " + p.row.date);
         if (p.day > g.endDay)
             g.excluded.push_back(ExcludedPayment{p.day, amount});
         else
@@ -183,7 +242,8 @@ Prepared PropoctiUroky(const std::vector<DebtRow>& debtRows, const std::vector<P
     }
 
     std::vector<Date> splitPoints;
-    if (!options.customRate && options.mode == Mode::Interest && table) splitPoints = table->halfYearSplitPoints();
+    if (statutory) splitPoints = table->halfYearSplitPoints();
+    size_t periods = 0;
 
     for (Group& g : out.groups) {
         std::vector<Event>& ev = g.events;
@@ -252,6 +312,9 @@ Prepared PropoctiUroky(const std::vector<DebtRow>& debtRows, const std::vector<P
             }
         }
 
+        periods += ev.size() - 2;
+        checkPeriodCount(periods);
+
         // 14. Statutory rates.
         if (g.regime != 0) {
             if (!table) throw DataError("Pro zákonný úrok z prodlení chybí tabulka úrokových sazeb.");
@@ -270,14 +333,21 @@ Computation computeInterest(const Case& c, const RateTable* table) {
     if (opt.mode == Mode::Fee) opt.customRate = true;  // the late fee always runs with the custom rate on
 
     out.yearLength = parseDecimal(opt.yearLength);
-    if (!(out.yearLength > 0)) throw CaseError("Délka roku musí být kladné číslo dní (obvykle 365).");
+    if (!(out.yearLength >= 1 && out.yearLength <= kMaxYearLength))
+        throw CaseError("Délka roku musí být číslo dní od 1 do " + Format_Cislo(kMaxYearLength) + " (obvykle 365).");
     if (opt.customRate) {
         if (opt.kind == RateKind::Daily) {
             out.dailyRate = parseDecimal(opt.dailyRate);
+            if (!(out.dailyRate >= 0 && out.dailyRate <= kMaxDailyRate))
+                throw CaseError("Denní úrok " + Format_Cislo(out.dailyRate) + " % je mimo rozsah 0 až " +
+                                Format_Cislo(kMaxDailyRate) + " %.");
             out.annualRate = out.dailyRate * out.yearLength;
             opt.annualRate = Format_Cislo(out.annualRate);
         } else {
             out.annualRate = parseDecimal(opt.annualRate);
+            if (!(out.annualRate >= 0 && out.annualRate <= kMaxAnnualRate))
+                throw CaseError("Roční úrok " + Format_Cislo(out.annualRate) + " % je mimo rozsah 0 až " +
+                                Format_Cislo(kMaxAnnualRate) + " %.");
             out.dailyRate = out.annualRate / out.yearLength;
             opt.dailyRate = Format_Cislo(out.dailyRate);
         }
@@ -297,18 +367,27 @@ Computation computeInterest(const Case& c, const RateTable* table) {
         r.endDay = g.endDay;
         r.excluded = g.excluded;
         double interest = 0;
+        // What interest-first adds to the principal of every event from the
+        // current one on; applied to each event as the loop reaches it, so a
+        // group with many payments costs no more than one pass.
+        Money shift = 0;
 
         for (size_t i = 1; i + 1 < ev.size(); ++i) {
+            ev[i].principal += shift;
             // 1. The payment recognised on this period's first day.
             const Money payment = i == 1 ? 0 : std::max<Money>(ev[i - 1].principal - ev[i].principal, 0);
             // 2. The payment goes to the interest accumulated so far first.
             if (opt.interestFirst) {
-                if (payment > 0)
-                    for (size_t j = i; j < ev.size(); ++j) ev[j].principal += payment;
+                if (payment > 0) {
+                    ev[i].principal += payment;
+                    shift += payment;
+                }
                 interest -= crowns(payment);
                 if (interest < 0) {
+                    // Rates are never negative, so this is at most the payment.
                     const auto rest = static_cast<Money>(std::nearbyint(interest * kMoneyScale));
-                    for (size_t j = i; j < ev.size(); ++j) ev[j].principal += rest;
+                    ev[i].principal += rest;
+                    shift += rest;
                     interest = 0;
                 }
             }
@@ -332,6 +411,7 @@ Computation computeInterest(const Case& c, const RateTable* table) {
                 ev.resize(i + 1);
                 ev[i].principal = 0;
                 r.settledOn = ev[i].day;
+                shift = 0;
                 break;
             }
             // 4. Days: the period's first day counts, the next event's day
@@ -369,6 +449,7 @@ Computation computeInterest(const Case& c, const RateTable* table) {
             r.periods.push_back(p);
         }
 
+        if (!r.settledOn && ev.size() > 1) ev.back().principal += shift;
         r.first = ev.size() > 1 ? ev[1].day : g.endDay;
         r.last = r.settledOn ? *r.settledOn : ev.back().day;
         r.days = (r.last - r.first).count() + 1;

@@ -8,6 +8,7 @@
 // never bears interest. Payments go to the interest first unless the user
 // says otherwise, and a payment in excess of the whole debt settles the
 // group and is carried into the next group when it falls inside its span.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,9 +25,32 @@ class RateTable;
 // Money as a whole number of ten-thousandths of a crown.
 using Money = std::int64_t;
 inline constexpr Money kMoneyScale = 10000;
-// A money text: decimal comma, rounded to ten-thousandths (halves to even).
+// A money text: decimal comma, rounded to ten-thousandths (halves to even);
+// an amount of kMaxCaseAmount or more is refused.
 Money moneyFromText(std::string_view text);  // throws ConversionError
 inline double crowns(Money m) { return static_cast<double>(m) / kMoneyScale; }
+
+// The days a computation can cover: every date of a case (due dates, the
+// day interest is wanted to, payments) lies in this range, or the case is
+// refused with a message naming the row and the field. With the statutory
+// rate the first day of default must also lie on or after the rate table's
+// first line. The span caps the work a single mistyped year can cause
+// (1.1.6025 instead of 1.1.2025).
+inline constexpr Date kFirstComputableDay = std::chrono::sys_days(std::chrono::year(1900) / 1 / 1);
+inline constexpr Date kLastComputableDay = std::chrono::sys_days(std::chrono::year(2099) / 12 / 31);
+
+// Bounds of what one case may ask for. Rates: a custom annual rate 0 to
+// 36 500 % (a daily one 0 to 100 %), a year length of 1 to 1 000 days.
+// Amounts: each below 90 trillion Kč and all of them together too, so that
+// no running sum leaves the money range. Work: at most kMaxCaseRows rows and
+// kMaxPeriods periods over all groups (a late fee over two centuries has
+// 2 400), so the report stays a few megabytes at most.
+inline constexpr double kMaxAnnualRate = 36500;
+inline constexpr double kMaxDailyRate = 100;
+inline constexpr double kMaxYearLength = 1000;
+inline constexpr double kMaxCaseAmount = 9.0e13;
+inline constexpr std::size_t kMaxCaseRows = 10000;
+inline constexpr std::size_t kMaxPeriods = 20000;
 
 // The payment label that means "the debt due first".
 inline constexpr std::string_view kEarliestDue = "nejdříve splatný";

@@ -260,7 +260,72 @@ TEST(Interest, PaymentAfterTheEndDayIsLeftOut) {
 TEST(Interest, StatutoryRateNeedsTheTable) {
     EXPECT_THROW(computeInterest(Case{{{"31.12.2023", "31.1.2024", "1000", "A"}}, {}, {}}, nullptr), DataError);
     const RateTable late = RateTable::fromText("1.1.2020;1\n");
-    EXPECT_THROW(computeInterest(Case{{{"31.12.2013", "31.1.2014", "1000", "A"}}, {}, {}}, &late), DataError);
+    try {
+        computeInterest(Case{{{"1.1.2021", "1.2.2021", "5", "A"}, {"31.12.2013", "31.1.2014", "1000", "B"}}, {}, {}},
+                        &late);
+        FAIL();
+    } catch (const CaseError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Závazek na řádku 2: první den prodlení 1.1.2014 je dřív než první řádek tabulky úrokových sazeb "
+                  "(1.1.2020); pro dřívější dny sazbu nezná.");
+    }
+}
+
+// Typing slips that once made the computation run for millions of periods or
+// convert an absurd number: each is refused with a message naming the row
+// and the field, before any work is done.
+TEST(Interest, OutOfRangeInputIsRefusedNamingRowAndField) {
+    const DebtRow a = {"31.12.2023", "31.1.2024", "1000", "A"};
+    Options absurdRate;
+    absurdRate.customRate = true;
+    absurdRate.annualRate = "-1e30";
+    Options tinyYear;
+    tinyYear.yearLength = "1E-300";
+    struct Case {
+        std::vector<DebtRow> debts;
+        std::vector<PaymentRow> payments;
+        Options options;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{{"31.12.2024", "1.1.6025", "1000", "A"}}, {}, lateFee(),
+         "Závazek na řádku 1: úrok ke dni 1.1.6025 leží mimo dny, které program umí spočítat (1.1.1900 až 31.12.2099)."},
+        {{a, {"1.1.1850", "1.1.2024", "5", "B"}}, {}, dailyRate("0,1"),
+         "Závazek na řádku 2: splatnost 1.1.1850 leží mimo dny"},
+        {{a}, {{"1.1.1000", "5", "A"}}, {}, "Úhrada na řádku 1: datum 1.1.1000 leží mimo dny"},
+        {{a}, {}, absurdRate, "Roční úrok -1E30 % je mimo rozsah 0 až 36500 %."},
+        {{a}, {}, dailyRate("-0,5"), "Denní úrok -0,5 % je mimo rozsah 0 až 100 %."},
+        {{a}, {}, tinyYear, "Délka roku musí být číslo dní od 1 do 1000"},
+        // Eleven payments of 80 trillion would overflow the running principal.
+        {{{"31.12.2023", "31.1.2024", "80000000000000", "A"}},
+         std::vector<PaymentRow>(11, PaymentRow{"10.1.2024", "80000000000000", "A"}), {}, "Součet částek případu"},
+    };
+    for (const Case& c : cases) {
+        try {
+            computeInterest(interest::Case{c.debts, c.payments, c.options}, &shipped());
+            ADD_FAILURE() << c.message;
+        } catch (const CaseError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+    }
+    // A bad date names its row too.
+    try {
+        run({a, {"31.2.2023", "31.1.2024", "1", "B"}});
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(std::string(e.what()), "Závazek na řádku 2, splatnost: „31.2.2023“ není platné datum (den.měsíc.rok).");
+    }
+}
+
+TEST(Interest, WorkIsBoundedByTheDayRangeAndThePeriodCap) {
+    // The widest late fee the range allows: one period per month for two centuries.
+    const Computation widest = computeInterest(
+        Case{{{"1.1.1900", "31.12.2099", "1000", "A"}}, {}, lateFee()}, nullptr);
+    EXPECT_EQ(widest.groups[0].periods.size(), 2400u);
+    // Nine such groups pass the cap on the periods of one computation.
+    std::vector<DebtRow> many;
+    for (int g = 0; g < 9; ++g) many.push_back({"1.1.1900", "31.12.2099", "1000", "G" + std::to_string(g)});
+    EXPECT_THROW(computeInterest(Case{many, {}, lateFee()}, nullptr), CaseError);
 }
 
 }  // namespace

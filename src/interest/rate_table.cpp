@@ -24,9 +24,15 @@ RateLine parseLine(std::string_view text, std::string_view fileName) {
     const RateLineParts parts = splitRateLine(text);
     auto date = tryParseDate(parts.date);
     auto rate = tryParseDecimal(parts.rate);
+    const std::string where = "Řádek „" + std::string(text) + "“ tabulky úrokových sazeb " + std::string(fileName);
     if (!date || !rate || text.find(';') == std::string_view::npos)
-        throw DataError("Řádek „" + std::string(text) + "“ tabulky úrokových sazeb " + std::string(fileName) +
-                        " nelze přečíst (má tvar den.měsíc.rok;sazba, např. 1.7.2024;4,75).");
+        throw DataError(where + " nelze přečíst (má tvar den.měsíc.rok;sazba, např. 1.7.2024;4,75).");
+    if (*date < kFirstComputableDay || *date > kLastComputableDay)
+        throw DataError(where + " má datum mimo dny, které program umí spočítat (" +
+                        formatDate(kFirstComputableDay) + " až " + formatDate(kLastComputableDay) + ").");
+    if (!(*rate >= kMinRate && *rate <= kMaxRate))
+        throw DataError(where + " má sazbu mimo rozsah " + Format_Cislo(kMinRate) + " až " + Format_Cislo(kMaxRate) +
+                        " %.");
     return RateLine{*date, *rate, std::string(text)};
 }
 
@@ -34,9 +40,19 @@ std::optional<Date> lineDate(std::string_view line) { return tryParseDate(splitR
 
 void checkRate(std::string_view rate) {
     if (trimBlanks(rate).empty()) throw DataError("Zadejte výši sazby v procentech, např. 3,50.");
-    if (!Je_Cislo(rate))
+    const auto value = tryParseDecimal(rate);
+    if (!value)
         throw DataError("Sazba „" + std::string(trimBlanks(rate)) +
                         "“ není číslo. Zadejte ji s desetinnou čárkou, např. 3,50.");
+    if (!(*value >= kMinRate && *value <= kMaxRate))
+        throw DataError("Sazba „" + std::string(trimBlanks(rate)) + "“ je mimo rozsah " + Format_Cislo(kMinRate) +
+                        " až " + Format_Cislo(kMaxRate) + " %.");
+}
+
+void checkDate(Date date) {
+    if (date < kFirstComputableDay || date > kLastComputableDay)
+        throw DataError("Hranici zadejte ke dni od " + formatDate(kFirstComputableDay) + " do " +
+                        formatDate(kLastComputableDay) + ".");
 }
 
 void checkNotListed(const std::vector<std::string>& lines, Date date, std::size_t except) {
@@ -80,7 +96,11 @@ RateTable RateTable::fromText(std::string_view text, std::string_view fileName) 
         if (trimBlanks(l).empty()) continue;
         t.lines_.push_back(parseLine(l, fileName));
     }
-    t.lines_.push_back(parseLine(kSentinel, fileName));
+    if (t.lines_.empty())
+        throw DataError("Tabulka úrokových sazeb " + std::string(fileName) +
+                        " je prázdná. Zadejte sazby tlačítkem „Zadat výši úrokových sazeb“, nebo soubor obnovte "
+                        "z instalace programu.");
+    t.lines_.push_back(RateLine{makeDate(2100, 1, 1), 1, std::string(kSentinel)});
     std::stable_sort(t.lines_.begin(), t.lines_.end(),
                      [](const RateLine& a, const RateLine& b) { return a.date < b.date; });
     return t;
@@ -166,6 +186,7 @@ RateLineParts splitRateLine(std::string_view line) {
 }
 
 std::vector<std::string> addRateLine(std::vector<std::string> lines, Date date, std::string_view rate) {
+    checkDate(date);
     checkRate(rate);
     checkNotListed(lines, date, lines.size());
     return insertSorted(std::move(lines), rateLineText(date, rate), date);
@@ -174,6 +195,7 @@ std::vector<std::string> addRateLine(std::vector<std::string> lines, Date date, 
 std::vector<std::string> replaceRateLine(std::vector<std::string> lines, std::size_t index, Date date,
                                          std::string_view rate) {
     checkIndex(lines, index);
+    checkDate(date);
     checkRate(rate);
     checkNotListed(lines, date, index);
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));

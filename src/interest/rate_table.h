@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "common/dates.h"
+#include "interest/interest.h"
 
 namespace verdika::interest {
 
@@ -35,6 +36,12 @@ struct RateLine {
     std::string text;  // the line as it stands in the file
 };
 
+// The published rates a line may carry, in percent: the central bank's
+// rates have never been negative or above 15 %; anything outside this is a
+// typing slip and would make interest meaningless.
+inline constexpr double kMinRate = 0;
+inline constexpr double kMaxRate = 100;
+
 class RateTable {
 public:
     // Every reader appends this line; it is never written back.
@@ -42,7 +49,10 @@ public:
 
     // Parses the file's text. Blank lines are skipped; lines are put in date
     // order (a hand-edited file out of order still gives the right rates). A
-    // line that does not read as "date;number" is a DataError naming it.
+    // line that does not read as "date;number", a date outside
+    // kFirstComputableDay … kLastComputableDay or a rate outside
+    // kMinRate … kMaxRate is a DataError naming the line; so is a table
+    // without any line.
     static RateTable fromText(std::string_view text, std::string_view fileName = "uroky.vrd");
     // Reads the file; a missing file is an IoError naming it.
     static RateTable load(const std::filesystem::path& file);
@@ -82,7 +92,8 @@ struct RateLineParts {
 RateLineParts splitRateLine(std::string_view line);
 
 // Adds a boundary at its place in date order. Refused (DataError with the
-// message for the user): a rate that is not a number, a date already listed.
+// message for the user): a rate that is not a number or out of range, a date
+// outside the computable days, a date already listed.
 std::vector<std::string> addRateLine(std::vector<std::string> lines, Date date, std::string_view rate);
 // Replaces the line at index and moves it to its place in date order; the
 // same refusals (its own date does not count as listed).

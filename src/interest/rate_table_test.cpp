@@ -126,6 +126,45 @@ TEST(RateTable, ReadsHandEditedFiles) {
     EXPECT_THROW(RateTable::load(dir / "uroky.vrd"), IoError);
 }
 
+TEST(RateTable, RefusesRatesAndDaysNoComputationCanUse) {
+    const struct {
+        const char* line;
+        const char* message;
+    } cases[] = {
+        {"1.7.0022;-4333333334", "nelze přečíst"},  // a three-digit year is no date
+        {"1.7.2022;-4333333334", "má sazbu mimo rozsah 0 až 100 %"},
+        {"1.7.2022;-0,5", "má sazbu mimo rozsah"},
+        {"1.7.2022;1E30", "má sazbu mimo rozsah"},
+        {"1.7.2205;3", "má datum mimo dny, které program umí spočítat (1.1.1900 až 31.12.2099)"},
+        {"1.1.1899;3", "má datum mimo dny"},
+    };
+    for (const auto& c : cases) {
+        try {
+            RateTable::fromText(std::string("1.1.2020;1\n") + c.line + "\n");
+            ADD_FAILURE() << c.line;
+        } catch (const DataError& e) {
+            EXPECT_NE(std::string(e.what()).find(std::string("„") + c.line + "“"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+    }
+    // An empty table says so, instead of naming the sentinel as its first line.
+    for (const char* empty : {"", "\r\n  \r\n"}) {
+        try {
+            RateTable::fromText(empty);
+            ADD_FAILURE();
+        } catch (const DataError& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Tabulka úrokových sazeb uroky.vrd je prázdná. Zadejte sazby tlačítkem „Zadat výši úrokových "
+                      "sazeb“, nebo soubor obnovte z instalace programu.");
+        }
+    }
+    // The editor refuses the same.
+    const std::vector<std::string> lines = {"1.1.2024;6,75"};
+    EXPECT_THROW(addRateLine(lines, d(1, 1, 2025), "101"), DataError);
+    EXPECT_THROW(addRateLine(lines, d(1, 1, 2100), "4"), DataError);
+    EXPECT_THROW(replaceRateLine(lines, 0, d(1, 1, 2024), "-1"), DataError);
+}
+
 TEST(RateTable, HalfYearSplitPointsAreTheJanuaryAndJulyLinesFromLine27) {
     std::string text;
     for (int y = 1980; y < 1994; ++y) text += "1.1." + std::to_string(y) + ";5\n1.7." + std::to_string(y) + ";5\n";

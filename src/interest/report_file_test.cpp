@@ -62,5 +62,36 @@ TEST(ReportFile, SavedRateAndCellsTheFormatCannotHold) {
     EXPECT_THROW(reportFileText(f), CaseError);
 }
 
+// Report files that once made the computation run to the year 6025 or
+// convert an absurd rate: they load, and the computation refuses them.
+TEST(ReportFile, SlipsInALoadedReportAreRefusedByTheComputation) {
+    const struct {
+        const char* file;
+        const char* message;
+    } cases[] = {
+        {"d@31.12.2024@1.1.6025@1000@A@\r\nz\r\np\r\n", "úrok ke dni 1.1.6025 leží mimo dny"},
+        {"d@31.12.2024@1.1.2025@1000@A@\r\nv@-1e30\r\nu\r\n", "Roční úrok -1E30 % je mimo rozsah"},
+    };
+    for (const auto& c : cases) {
+        const ReportFile f = parseReportFile(c.file);
+        Options o;
+        o.mode = f.mode;
+        if (f.mode == Mode::Fee) {
+            o.kind = RateKind::Daily;
+            o.dailyRate = "0,25";
+        }
+        if (f.annualRate) {
+            o.customRate = true;
+            o.annualRate = *f.annualRate;
+        }
+        try {
+            computeInterest(Case{f.debts, f.payments, o}, nullptr);
+            ADD_FAILURE() << c.file;
+        } catch (const CaseError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace verdika::interest

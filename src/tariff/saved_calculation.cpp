@@ -1,5 +1,8 @@
 #include "tariff/saved_calculation.h"
 
+#include <algorithm>
+
+#include "common/ini.h"
 #include "tariff/lists.h"
 
 namespace verdika::tariff {
@@ -84,8 +87,10 @@ TariffForm calculationFromIni(const IniFile& ini) {
     form.par14b = ini.readBool(kSettings, "formularova_zaloba", false);
     // § 14b and the appointed lawyer exclude each other; the page sets § 14b last, which clears the other.
     if (form.par14b) form.appointment = Appointment::None;
-    const auto n = ini.readInteger("ukony", "pocet", 0);
-    for (std::int64_t k = 1; k <= n && k <= 100000; ++k) {
+    // A garbled count never makes the list longer than the file's sections.
+    const auto n = std::min<std::int64_t>(ini.readInteger("ukony", "pocet", 0),
+                                          static_cast<std::int64_t>(ini.sectionNames().size()));
+    for (std::int64_t k = 1; k <= n; ++k) {
         const std::string section = "ukon" + std::to_string(k);
         form.acts.push_back({ini.readString(section, "datum"), ini.readString(section, "popis"),
                              ini.readString(section, "pu_pul")});

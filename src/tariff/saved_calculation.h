@@ -22,7 +22,8 @@ void saveCalculation(const std::filesystem::path& file, const TariffForm& form);
 // unknown kind or option is none, both percentage flags set mean the
 // reduction and § 14b set clears the appointment (the later of each pair, as
 // the page sets the controls in the file's order). The
-// fields the file does not hold keep the values of TariffForm{}.
+// fields the file does not hold keep the values of TariffForm{}. A count
+// ("pocet") beyond the file's sections is cut to their number.
 TariffForm loadCalculation(const std::filesystem::path& file);
 TariffForm calculationFromIni(const IniFile& ini);
 

@@ -126,6 +126,9 @@ TEST(SavedCalculation, AnyOtherFileLoadsAsDefaults) {
     // Missing keys of a counted act give empty cells.
     test::writeBytes(dir / "y.vrd", "[ukony]\npocet=1\n");
     EXPECT_EQ(loadCalculation(dir / "y.vrd").acts, (std::vector<ActRow>{{"", "", ""}}));
+    // A garbled count gives no more acts than the file has sections.
+    test::writeBytes(dir / "z.vrd", "[ukon1]\ndatum=1.3.2024\n[ukony]\npocet=99999999\n");
+    EXPECT_EQ(loadCalculation(dir / "z.vrd").acts.size(), 2u);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ std::int64_t bandFigure(const IniFile& scale, const std::string& section, const 
 double scaleFee(const IniFile& scale, const std::string& section, double B) {
     const std::int64_t p = scale.readInteger(section, "castek_jednoduche", 0);
     const std::int64_t q = scale.readInteger(section, "castek_s_procenty", 0);
-    if (p < 0 || q < 0 || p + q > kMaxBands)
+    if (p < 0 || q < 0 || p > kMaxBands || q > kMaxBands - p)  // no sum of two absurd counts
         throw DataError("Tabulka " + scaleTableName(scale) + ", znění [" + section +
                         "]: neplatný počet pásem (castek_jednoduche, castek_s_procenty); výpočet nelze provést.");
     const std::int64_t m = p + q;

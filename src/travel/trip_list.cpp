@@ -59,6 +59,10 @@ void saveTripSet(const std::filesystem::path& file, const std::vector<TripRow>& 
 TripSet loadTripSet(const std::filesystem::path& file) {
     const IniFile ini = IniFile::load(file);
     if (!ini.exists()) throw IoError("Soubor " + pathText(file) + " nelze načíst.");
+    return tripSetFromIni(ini);
+}
+
+TripSet tripSetFromIni(const IniFile& ini) {
     std::int64_t n = std::max<std::int64_t>(0, ini.readInteger("cestovne", "pocet", 0));
     n = std::min<std::int64_t>(n, static_cast<std::int64_t>(ini.sectionNames().size()));
     TripSet set;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/ini.h"
 #include "companion/xlsx.h"
 #include "travel/trip.h"
 
@@ -42,6 +43,7 @@ void saveTripSet(const std::filesystem::path& file, const std::vector<TripRow>& 
 // A missing file is an IoError; a count beyond the file's rows is cut; a
 // file without the stored label gets the label of the rows' sum.
 TripSet loadTripSet(const std::filesystem::path& file);
+TripSet tripSetFromIni(const IniFile& ini);
 
 // --- Statements ---
 

@@ -29,7 +29,7 @@ void replaceSection(IniFile& ini, const std::string& target, const std::string& 
 std::int64_t listCount(const IniFile& ini) { return std::max<std::int64_t>(0, ini.readInteger("settings", "pocet", 0)); }
 
 void removeListEntry(IniFile& ini, std::int64_t k) {
-    const std::int64_t n = listCount(ini);
+    const std::int64_t n = usableCount(ini);  // a garbled count must not make the moves run for ever
     if (k < 1 || k > n) return;
     for (std::int64_t s = k; s < n; ++s) replaceSection(ini, sectionOf(s), sectionOf(s + 1));
     ini.eraseSection(sectionOf(n));
@@ -68,7 +68,7 @@ std::optional<std::string> addCar(const std::filesystem::path& file, std::string
                                   std::string_view consumptionText, int fuelKind) {
     const auto consumption = tryParseDecimal(consumptionText);
     IniFile::update(file, [&](IniFile& ini) {
-        const std::int64_t m = listCount(ini) + 1;
+        const std::int64_t m = usableCount(ini) + 1;  // after the entries the file really has
         const std::string s = sectionOf(m);
         ini.eraseSection(s);  // a left-over section must not lend its keys to the new car
         ini.writeInteger("settings", "pocet", m);
@@ -131,7 +131,7 @@ void addFavourite(const std::filesystem::path& file, std::string_view name, std:
     if (!halfHours)
         throw ConversionError("Počet půlhodin musí být celé číslo (zadáno „" + trimmed(halfHoursText) + "“).");
     IniFile::update(file, [&](IniFile& ini) {
-        const std::int64_t m = listCount(ini) + 1;
+        const std::int64_t m = usableCount(ini) + 1;  // after the entries the file really has
         const std::string s = sectionOf(m);
         ini.eraseSection(s);
         ini.writeInteger("settings", "pocet", m);

@@ -69,6 +69,14 @@ TEST(TravelCars, GarbledCountListsOnlyWhatTheFileHolds) {
     test::TempDir dir;
     test::writeBytes(dir / "auta.ini", "[settings]\npocet=2000000000\n[1]\nnazev=A\n");
     EXPECT_LE(loadCars(dir / "auta.ini").size(), 2u);
+    // Removing and adding stay within the file too (the moves once ran to the garbled count).
+    test::writeBytes(dir / "auta.ini", "[settings]\npocet=9223372036854775807\n[1]\nnazev=A\n[2]\nnazev=B\n");
+    removeCar(dir / "auta.ini", 1);
+    addCar(dir / "auta.ini", "C", "6", kNatural95);
+    const auto cars = loadCars(dir / "auta.ini");
+    ASSERT_GE(cars.size(), 2u);
+    EXPECT_EQ(cars[0].name, "B");
+    EXPECT_EQ(cars.back().name, "C");
 }
 
 TEST(TravelOwnPrices, SavedAsTypedAndReadWithADecimalPoint) {

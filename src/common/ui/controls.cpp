@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QIconEngine>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -102,8 +104,47 @@ private:
     }
 };
 
+class StyleIconEngine : public QIconEngine {
+public:
+    explicit StyleIconEngine(QStyle::StandardPixmap which) : which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new StyleIconEngine(which_); }
+    QString key() const override { return QStringLiteral("verdika-style"); }
+
+private:
+    const QIcon& icon() {
+        if (!loaded_) {
+            icon_ = QApplication::style()->standardIcon(which_);
+            loaded_ = true;
+        }
+        return icon_;
+    }
+
+    QStyle::StandardPixmap which_;
+    QIcon icon_;
+    bool loaded_ = false;
+};
+
 }  // namespace
 
 void selectZeroOnFocus(QLineEdit* edit) { edit->installEventFilter(new ZeroSelector(edit)); }
+
+QIcon styleIcon(QStyle::StandardPixmap which) { return QIcon(new StyleIconEngine(which)); }
 
 }  // namespace verdika::ui

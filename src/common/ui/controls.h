@@ -7,8 +7,10 @@
 //   RadioGroup   (radio_group.h)   radio buttons read by position
 //   ResultField  (result_field.h)  a computed amount with its copy buttons
 // and the balloon of the information buttons is balloon.h.
+#include <QIcon>
 #include <QString>
 #include <QStringList>
+#include <QStyle>
 
 class QLabel;
 class QLineEdit;
@@ -43,5 +45,10 @@ void copyToClipboard(const QString& text);
 // or is clicked, so what the user types replaces the zero instead of
 // following it ("012345"). NumberField does it by itself.
 void selectZeroOnFocus(QLineEdit* edit);
+
+// A standard icon of the style, read the first time it is drawn: reading the
+// style's images costs more than a page's whole layout, and most buttons sit
+// on sub-pages that are never opened.
+QIcon styleIcon(QStyle::StandardPixmap which);
 
 }  // namespace verdika::ui

@@ -11,7 +11,16 @@ MessageHandler& handler() {
     return h;
 }
 
+MessageCollector*& collector() {
+    static MessageCollector* c = nullptr;
+    return c;
+}
+
 bool show(QWidget* parent, MessageKind kind, const QString& text) {
+    if (collector()) {
+        collector()->add(text);
+        return false;
+    }
     if (handler()) return handler()(kind, text);
     const QString title = QApplication::applicationDisplayName().isEmpty() ? QStringLiteral("Verdika")
                                                                            : QApplication::applicationDisplayName();
@@ -38,6 +47,12 @@ bool show(QWidget* parent, MessageKind kind, const QString& text) {
     return false;
 }
 }  // namespace
+
+MessageCollector::MessageCollector() : previous_(collector()) { collector() = this; }
+MessageCollector::~MessageCollector() { collector() = previous_; }
+void MessageCollector::add(const QString& text) {
+    if (!messages_.contains(text)) messages_.append(text);  // the same fault reported twice is one problem
+}
 
 void setMessageHandler(MessageHandler h) { handler() = std::move(h); }
 void showMessage(QWidget* parent, const QString& text) { show(parent, MessageKind::Information, text); }

@@ -2,6 +2,7 @@
 // Message boxes of the program, in one place, so every page shows its
 // messages the same way and tests can answer them without a person.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -14,6 +15,24 @@ enum class MessageKind { Information, Warning, Error, Question };
 // question, returns the answer (true = Yes).
 using MessageHandler = std::function<bool(MessageKind kind, const QString& text)>;
 void setMessageHandler(MessageHandler handler);
+
+// While a collector lives, messages are kept instead of shown and questions
+// are answered "No": the start-up builds the main window under one, so a
+// damaged table never stops it on a box before the window is there (or when
+// nobody is there to answer), and shows what was kept in one message after.
+class MessageCollector {
+public:
+    MessageCollector();
+    ~MessageCollector();
+    MessageCollector(const MessageCollector&) = delete;
+    MessageCollector& operator=(const MessageCollector&) = delete;
+    const QStringList& messages() const { return messages_; }
+    void add(const QString& text);
+
+private:
+    QStringList messages_;
+    MessageCollector* previous_;
+};
 
 void showMessage(QWidget* parent, const QString& text);  // one OK button
 void showWarning(QWidget* parent, const QString& text);

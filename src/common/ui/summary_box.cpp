@@ -22,6 +22,7 @@
 #include "common/errors.h"
 #include "common/files.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
@@ -116,7 +117,7 @@ SummaryBox::SummaryBox(PageHost& host, Names names, QWidget* parent)
                          void (SummaryBox::*slot)()) {
         auto* b = new QToolButton(toolBar_);
         b->setObjectName(name);
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(styleIcon(icon));
         b->setText(text);
         b->setToolTip(hint);
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

@@ -9,18 +9,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/data_module.h"
+#include "app/ui/page_host.h"
 #include "common/numbers.h"
+#include "common/ui/action.h"
 #include "common/ui/controls.h"
 #include "common/ui/number_field.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/result_field.h"
 #include "fees/fee_text.h"
 #include "fees/ui/fee_page_parts.h"
+#include "reference/regulations.h"
 
 namespace verdika::ui {
 
-FeeItemPanel::FeeItemPanel(const FeeItemNames& n, std::vector<std::string> items, QWidget* parent)
-    : QWidget(parent), items_(std::move(items)) {
+FeeItemPanel::FeeItemPanel(PageHost& host, const FeeItemNames& n, std::vector<std::string> items, QWidget* parent)
+    : QWidget(parent), host_(host), resultPrefix_(n.resultPrefix), regulationFile_(n.regulationFile),
+      items_(std::move(items)) {
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
     const QFont bold = addDecreeCaption(layout_, n.decreeCaption, n.decreeText, this)->font();
@@ -108,8 +113,8 @@ FeeItemPanel::FeeItemPanel(const FeeItemNames& n, std::vector<std::string> items
     connect(value_, &QLineEdit::returnPressed, this, &FeeItemPanel::itemChanged);
     connect(search_, &QLineEdit::textChanged, this, [this] { search(false); });
     connect(searchNext, &QPushButton::clicked, this, [this] { search(true); });
-    connect(toCalculator, &QPushButton::clicked, this, &FeeItemPanel::toCalculatorClicked);
-    connect(regulation, &QPushButton::clicked, this, &FeeItemPanel::regulationClicked);
+    connect(toCalculator, &QPushButton::clicked, this, &FeeItemPanel::toCalculator);
+    connect(regulation, &QPushButton::clicked, this, &FeeItemPanel::showRegulation);
 }
 
 int FeeItemPanel::item() const { return list_->currentRow() + 1; }
@@ -129,6 +134,15 @@ void FeeItemPanel::addBesideCompute(QWidget* w) {
 }
 
 void FeeItemPanel::addUnderValue(QLayout* row) { layout_->insertLayout(underValueAt_++, row); }
+
+void FeeItemPanel::toCalculator() {
+    if (!hasFee()) return;
+    runAction(this, [&] { host_.addCalculatorResult(fee_->value(), resultPrefix_ + itemText()); });
+}
+
+void FeeItemPanel::showRegulation() {
+    host_.showRegulation(qpath(regulationFile(host_.data().paths(), regulationFile_)));
+}
 
 void FeeItemPanel::search(bool next) {
     const std::string text = ss(search_->text());

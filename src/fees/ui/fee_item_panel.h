@@ -17,6 +17,7 @@ class QVBoxLayout;
 namespace verdika::ui {
 
 class NumberField;
+class PageHost;
 class ResultField;
 
 struct FeeItemNames {
@@ -28,12 +29,15 @@ struct FeeItemNames {
     QString compute, fee, toCalculator, info, note;
     QString regulation, regulationText;
     bool feeBelowNote = false;  // else the fee stands under the tariff value
+    QString resultPrefix;       // the kept result's description, before the item's caption
+    const char* regulationFile = "";
 };
 
 class FeeItemPanel : public QWidget {
     Q_OBJECT
 public:
-    FeeItemPanel(const FeeItemNames& names, std::vector<std::string> items, QWidget* parent = nullptr);
+    FeeItemPanel(PageHost& host, const FeeItemNames& names, std::vector<std::string> items,
+                 QWidget* parent = nullptr);
 
     // The chosen item, 1-based; 0 when none is chosen.
     int item() const;
@@ -52,13 +56,19 @@ public:
     // chosen item with `next`), wrapping to the top.
     void search(bool next);
 
+    // "Odměna do schránkulačky": the fee shown goes to the calculator's kept results.
+    void toCalculator();
+    // The decree's text in the regulation viewer.
+    void showRegulation();
+
 signals:
     // An item chosen, "Vypočítat" or Enter in the value: compute the fee.
     void itemChanged();
-    void toCalculatorClicked();
-    void regulationClicked();
 
 private:
+    PageHost& host_;
+    QString resultPrefix_;
+    std::string regulationFile_;
     std::vector<std::string> items_;
     QVBoxLayout* layout_;
     int underValueAt_ = 0;
