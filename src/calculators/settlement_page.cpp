@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,28 +11,14 @@
 #include "app/ui/page_host.h"
 #include "calculators/settlement_workbook.h"
 #include "common/ui/action.h"
+#include "common/ui/clickable_label.h"
+#include "common/ui/controls.h"
 #include "common/ui/desktop.h"
+#include "common/ui/first_focus.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/scrolling.h"
 
 namespace verdika::ui {
-
-namespace {
-
-class ClickableImage : public QLabel {
-public:
-    ClickableImage(std::function<void()> onClick, QWidget* parent) : QLabel(parent), onClick_(std::move(onClick)) {}
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) onClick_();
-    }
-
-private:
-    std::function<void()> onClick_;
-};
-
-}  // namespace
 
 SettlementPage::SettlementPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("tabsheet12"));
@@ -42,9 +27,8 @@ SettlementPage::SettlementPage(PageHost& host, QWidget* parent) : QWidget(parent
     auto* row = new QHBoxLayout;
     layout->addLayout(row);
 
-    image_ = new ClickableImage([this] { Image1Click(); }, content);
-    image_->setObjectName(QStringLiteral("Image1"));
-    image_->setCursor(Qt::PointingHandCursor);
+    auto* image = new ClickableLabel(QStringLiteral("Image1"), content);
+    image_ = image;
     image_->setToolTip(QStringLiteral("Otevřít sešit s výpočtem"));
     const QPixmap picture(qpath(host_.data().programFile(kSettlementPicture)));
     if (picture.isNull()) image_->setText(QStringLiteral("(obrázek sešitu chybí – klepněte sem)"));
@@ -67,9 +51,7 @@ SettlementPage::SettlementPage(PageHost& host, QWidget* parent) : QWidget(parent
         content);
     text->setWordWrap(true);
     side->addWidget(text);
-    auto* open = new QPushButton(QStringLiteral("Otevřít sešit"), content);
-    open->setObjectName(QStringLiteral("Otevrit_Sesit_Button"));
-    open->setAutoDefault(false);
+    auto* open = pushButton(QStringLiteral("Otevrit_Sesit_Button"), QStringLiteral("Otevřít sešit"), content);
     side->addWidget(open, 0, Qt::AlignLeft);
     auto* note = new QLabel(
         QStringLiteral("Sešit se otevře jen pro čtení: vyplněný výpočet uložte pod novým jménem. Kopie sešitu je "
@@ -86,7 +68,9 @@ SettlementPage::SettlementPage(PageHost& host, QWidget* parent) : QWidget(parent
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scrollingArea(content));
+    connect(image, &ClickableLabel::clicked, this, &SettlementPage::Image1Click);
     connect(open, &QPushButton::clicked, this, &SettlementPage::Image1Click);
+    focusWhenFirstShown(this, open);
 }
 
 void SettlementPage::Image1Click() {

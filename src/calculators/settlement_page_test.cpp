@@ -20,6 +20,7 @@ private slots:
         MessageRecorder messages;
         app.window->show();
         app.window->showPage(ui::kSettlementPage);
+        QTRY_COMPARE(app.window->focusWidget(), app.find<QWidget>("Otevrit_Sesit_Button"));
         auto* image = app.find<QLabel>("Image1");
         QVERIFY(!image->pixmap().isNull());
         const fs::path copy = app.data->dataFile(kSettlementWorkbook);

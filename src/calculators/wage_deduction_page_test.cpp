@@ -46,6 +46,7 @@ private slots:
     void computesCopiesAndWritesThePdf() {
         DesktopRecorder desktop;
         WageFixture app;
+        QTRY_COMPARE(app.window->focusWidget(), app.edit("Srazky_Mzda_Edit"));  // the wage is typed first
         app.setPeriod(3, 2026);
         QCOMPARE(app.payment(), QDate(2026, 4, 15));
         app.edit("Srazky_Mzda_Edit")->setText(QStringLiteral("35.000"));

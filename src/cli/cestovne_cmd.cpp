@@ -43,32 +43,38 @@ class Cestovne final : public Subcommand {
         o.json(json);
     }
 
+    // The same form the page fills: the numbers in their plain form, as if typed.
+    travel::TripForm form(const Context& c) const {
+        travel::TripForm f;
+        f.date = *date;
+        f.reason = reason.value_or(std::string(travel::kTripReasons.front()));
+        f.distance = Format_Cislo(*distance);
+        f.halfHours = std::to_string(halfHours.value_or(0));
+        f.roundTrip = roundTrip;
+        f.priceSource = ownPrice ? travel::PriceSource::Own : travel::PriceSource::Decree;
+        f.parking = Format_Cislo(parking.value_or(0));
+        f.accommodation = Format_Cislo(accommodation.value_or(0));
+        f.hours = std::to_string(hours.value_or(0));
+        f.days = std::to_string(days.value_or(1));
+        f.mealBound = mealBound.value_or("max") == "max" ? travel::MealBound::Upper : travel::MealBound::Lower;
+        if (vat) {
+            f.vatPayer = true;
+            const auto rates = travel::vatRatesOn(c.paths.programDir / "dph.ini", f.date);
+            f.standardVat = rates.standard;
+            f.reducedVat = rates.reduced;
+        }
+        return f;
+    }
+
     int run(Context& c) override {
-        travel::TripInput in;
-        in.date = *date;
-        in.reason = reason.value_or("soudní jednání");
-        in.distance = *distance;
-        in.halfHours = halfHours.value_or(0);
-        in.roundTrip = roundTrip;
-        in.parking = parking.value_or(0);
-        in.accommodation = accommodation.value_or(0);
-        in.hours = hours.value_or(0);
-        in.days = days.value_or(1);
-        in.upperMealBound = mealBound.value_or("max") == "max";
         travel::Car vehicle;
         vehicle.name = car.value_or("osobní automobil");
         vehicle.consumption = *consumption;
         vehicle.fuelKind = static_cast<int>(*fuel);
-        in.ownPrices = ownPrice.has_value();
 
         travel::TripResult r;
         try {
-            if (vat) {
-                in.vatPayer = true;
-                const auto rates = travel::vatRatesOn(c.paths.programDir / "dph.ini", in.date);
-                in.standardVat = parseDecimal(rates.standard);
-                in.reducedVat = parseDecimal(rates.reduced);
-            }
+            const travel::TripInput in = travel::readTripInput(form(c));
             const auto rates = travel::rateVersionOn(c.paths.programDir / travel::kRatesFile, in.date);
             if (!ownPrice && !rates.fuelPrice[static_cast<size_t>(vehicle.fuelKind)])
                 throw UsageError("Sazby platné od " + rates.name + " neobsahují vyhláškovou cenu paliva „" +

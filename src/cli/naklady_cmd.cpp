@@ -116,8 +116,8 @@ class Naklady final : public Subcommand {
         if (courtFee || courtFeeDate || courtFeeItem) in.courtFee = true;
         if (vat) in.vatPayer = true;
         if (persons) in.persons = static_cast<int>(*persons);
-        if (stopped) in.choice2 = 0;
-        if (stoppedOnAppeal) in.choice2 = 1;
+        if (stopped) in.dismissal = costs::Dismissal::Claim;
+        if (stoppedOnAppeal) in.dismissal = costs::Dismissal::Appeal;
         if (!acts.empty()) {
             in.acts.clear();
             for (const std::string& spec : acts) in.acts.push_back(parseAct(spec));
@@ -162,21 +162,21 @@ class Naklady final : public Subcommand {
                                      " (--poplatek-polozka).");
                 n.courtFeeItem = static_cast<int>(*courtFeeItem);
             }
-            if (n.courtFeeItem > static_cast<int>(captions.size())) n.courtFeeItem = 0;
-            if (n.item < 1 || n.item > costs::kItemCount)
+            if (n.courtFeeItem > static_cast<int>(captions.size())) n.courtFeeItem.reset();
+            if (!n.item || *n.item < 1 || *n.item > costs::kItemCount)
                 throw UsageError("Sestava nemá položku nepeněžitého plnění; zadejte --polozka 1 až 22.");
-            if (n.courtFee && n.courtFeeItem == 0)
+            if (n.courtFee && !n.courtFeeItem)
                 throw UsageError("Zadejte položku soudního poplatku (--poplatek-polozka), nebo vynechte --poplatek.");
             result = calculate([&] { return costs::calculateNonMonetary(n, tables); });
-            const std::string feeCaption = n.courtFeeItem > 0 ? captions[static_cast<size_t>(n.courtFeeItem - 1)] : "";
-            lines = costs::nonMonetarySummaryLines(result.record, costs::itemCaption(n.item), feeCaption);
+            const std::string feeCaption = n.courtFeeItem ? captions[static_cast<size_t>(*n.courtFeeItem - 1)] : "";
+            lines = costs::nonMonetarySummaryLines(result.record, costs::itemCaption(*n.item), feeCaption);
         } else {
             applyCommon(m);
             if (principal) m.principal = Format_Cislo(*principal);
             if (m.principal.empty())
                 throw UsageError("Zadejte jistinu (--jistina), nebo položku nepeněžitého plnění (--polozka).");
-            if (enforcement) m.choice1 = 0;
-            if (paymentOrder) m.choice1 = 1;
+            if (enforcement) m.proceedings = costs::Proceedings::Enforcement;
+            if (paymentOrder) m.proceedings = costs::Proceedings::ElectronicPaymentOrder;
             result = calculate([&] { return costs::calculateMonetary(m, tables); });
             lines = costs::summaryLines(result.record);
         }

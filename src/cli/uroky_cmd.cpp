@@ -10,6 +10,7 @@
 #include "common/numbers.h"
 #include "common/text.h"
 #include "interest/interest.h"
+#include "interest/interest_form.h"
 #include "interest/interest_report.h"
 #include "interest/rate_table.h"
 #include "interest/report_file.h"
@@ -93,8 +94,8 @@ class Uroky final : public Subcommand {
         o.json(json);
     }
 
-    Case caseFromArguments() const {
-        Case c;
+    InterestForm formFromArguments() const {
+        InterestForm f;
         if (dues.size() != principals.size())
             throw UsageError("Ke každé jistině (--jistina) patří jedna splatnost (--splatnost).");
         if (!untils.empty() && untils.size() != 1 && untils.size() != principals.size())
@@ -106,7 +107,7 @@ class Uroky final : public Subcommand {
             const Date due = cliDate(dues[i], "splatnost");
             const Date until = untils.empty() ? today() : cliDate(untils.size() == 1 ? untils[0] : untils[i], "do");
             std::string label = !groups.empty() ? groups[i] : i < labels.size() ? labels[i] : "J" + std::to_string(i + 1);
-            c.debts.push_back(DebtRow{formatDate(due), formatDate(until), cliAmount(principals[i], "jistina"), label});
+            f.debts.push_back(DebtRow{formatDate(due), formatDate(until), cliAmount(principals[i], "jistina"), label});
         }
         for (const std::string& u : payments) {
             const auto first = u.find(':');
@@ -116,42 +117,26 @@ class Uroky final : public Subcommand {
             const std::string amount =
                 u.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
             const std::string label = second == std::string::npos ? std::string(kEarliestDue) : u.substr(second + 1);
-            c.payments.push_back(PaymentRow{formatDate(cliDate(day, "uhrada")), cliAmount(amount, "uhrada"), label});
+            f.payments.push_back(PaymentRow{formatDate(cliDate(day, "uhrada")), cliAmount(amount, "uhrada"), label});
         }
-        return c;
+        return f;
     }
 
-    Case caseFromFile() const {
+    InterestForm formFromFile() const {
         if (!principals.empty() || !payments.empty())
             throw UsageError("Případ zadejte buď sestavou (--sestava), nebo jistinami a úhradami, ne obojím.");
-        ReportFile f;
+        InterestForm f;
         try {
-            f = loadReportFile(pathFromUtf8(*reportFile));
+            applyReportFile(f, loadReportFile(pathFromUtf8(*reportFile)));
         } catch (const IoError& e) {
             throw UsageError(e.what());
         }
-        Case c;
-        c.debts = f.debts;
-        c.payments = f.payments;
-        c.options.mode = f.mode;
-        if (f.annualRate) {
-            c.options.customRate = true;
-            c.options.annualRate = *f.annualRate;
-        }
-        return c;
+        return f;
     }
 
-    int run(Context& ctx) override {
-        Case c = reportFile ? caseFromFile() : caseFromArguments();
-        if (c.debts.empty() && c.payments.empty())
-            throw UsageError("Zadejte alespoň jednu jistinu (--jistina a --splatnost).");
-        interest::Options& o = c.options;
-        if (fee) o.mode = Mode::Fee;
-        if (o.mode == Mode::Fee) {
-            o.customRate = true;
-            o.kind = RateKind::Daily;
-            o.dailyRate = "0,25";
-        }
+    // The options over what the case brought, as the page's controls would be set.
+    void applyOptions(interest::Options& o) const {
+        if (fee) chooseMode(o, Mode::Fee);
         if (annual) {
             o.customRate = true;
             o.kind = RateKind::Annual;
@@ -164,17 +149,24 @@ class Uroky final : public Subcommand {
         }
         if (yearLength) o.yearLength = Format_Cislo(*yearLength);
         o.interestFirst = !principalFirst;
+    }
+
+    int run(Context& ctx) override {
+        InterestForm form = reportFile ? formFromFile() : formFromArguments();
+        if (form.debts.empty() && form.payments.empty())
+            throw UsageError("Zadejte alespoň jednu jistinu (--jistina a --splatnost).");
+        applyOptions(form.options);
 
         // The user's rate table in the data directory, the shipped one otherwise.
         std::optional<RateTable> table;
-        if (!o.customRate) {
+        if (needsRateTable(form.options)) {
             std::filesystem::path file = ctx.paths.dataDir / "uroky.vrd";
             if (!std::filesystem::exists(file)) file = ctx.paths.programDir / "uroky.vrd";
             table = RateTable::load(file);
         }
         Computation r;
         try {
-            r = computeInterest(c, table ? &*table : nullptr);
+            r = computeInterest(form.toCase(), table ? &*table : nullptr);
         } catch (const CaseError& e) {
             throw UsageError(e.what());
         }

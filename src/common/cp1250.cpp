@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/utf8.h"
+
 namespace verdika {
 namespace {
 
@@ -25,45 +27,6 @@ constexpr std::array<char32_t, 128> kHigh = {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Reads one code point at i; false on a malformed sequence.
-bool nextCodePoint(std::string_view s, size_t& i, char32_t& cp) {
-    auto b = static_cast<unsigned char>(s[i]);
-    int len = 0;
-    if (b < 0x80) { cp = b; len = 1; }
-    else if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; len = 2; }
-    else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; len = 3; }
-    else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; len = 4; }
-    else return false;
-    if (i + len > s.size()) return false;
-    for (int k = 1; k < len; ++k) {
-        auto c = static_cast<unsigned char>(s[i + k]);
-        if ((c & 0xC0) != 0x80) return false;
-        cp = (cp << 6) | (c & 0x3F);
-    }
-    static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += len;
-    return true;
-}
 
 // Every character of the code page lies below U+2200 (™ is U+2122); a
 // table indexed by the code point answers in one step, which matters for
@@ -107,9 +70,9 @@ std::optional<std::string> utf8ToCp1250(std::string_view utf8) {
     out.reserve(utf8.size());
     size_t i = 0;
     while (i < utf8.size()) {
-        char32_t cp;
-        if (!nextCodePoint(utf8, i, cp)) return std::nullopt;
-        auto b = cp1250Byte(cp);
+        const auto cp = nextCodePoint(utf8, i);
+        if (!cp) return std::nullopt;
+        auto b = cp1250Byte(*cp);
         if (!b) return std::nullopt;
         out += *b;
     }
@@ -118,9 +81,8 @@ std::optional<std::string> utf8ToCp1250(std::string_view utf8) {
 
 bool isValidUtf8(std::string_view bytes) {
     size_t i = 0;
-    char32_t cp;
     while (i < bytes.size())
-        if (!nextCodePoint(bytes, i, cp)) return false;
+        if (!nextCodePoint(bytes, i)) return false;
     return true;
 }
 
@@ -129,12 +91,12 @@ bool readsAsUtf8(std::string_view bytes) {
     bool nonAscii = false;
     size_t i = 0;
     while (i < bytes.size()) {
-        char32_t cp;
-        if (!nextCodePoint(bytes, i, cp)) return false;
-        if (cp < 0x80) continue;
+        const auto cp = nextCodePoint(bytes, i);
+        if (!cp) return false;
+        if (*cp < 0x80) continue;
         // A character Windows-1250 cannot hold means the bytes were never a
         // Windows-1250 text of ours read the other way.
-        if (!cp1250Byte(cp)) return false;
+        if (!cp1250Byte(*cp)) return false;
         nonAscii = true;
     }
     return nonAscii;
@@ -150,13 +112,10 @@ std::string decodeText(std::string_view bytes) {
         size_t i = 0;
         while (i < rest.size()) {
             const size_t start = i;
-            char32_t cp;
-            if (nextCodePoint(rest, i, cp)) {
+            if (nextCodePoint(rest, i))
                 out.append(rest.substr(start, i - start));
-            } else {
+            else
                 appendUtf8(out, 0xFFFD);
-                i = start + 1;
-            }
         }
         return out;
     }

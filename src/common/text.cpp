@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/utf8.h"
+
 namespace verdika {
 
 std::string_view trimBlanks(std::string_view text) {
@@ -99,39 +101,6 @@ char32_t lowerOf(char32_t c) {
     if (c >= 0x14A && c <= 0x177) return c | 1u;                         // Ŋ ŋ … Ŷ ŷ
     if (c == 0x178) return 0xFF;                                         // Ÿ
     if (c >= 0x179 && c <= 0x17E) return (c % 2 == 1) ? c + 1 : c;      // Ź ź … Ž ž
-    return c;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// The code point starting at s[i], advancing i past it; nullopt (i past one
-// byte) for a byte that does not start a whole UTF-8 sequence.
-std::optional<char32_t> nextCodePoint(std::string_view s, size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const int len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
-    if (len == 0 || i + static_cast<size_t>(len) > s.size()) {
-        ++i;
-        return std::nullopt;
-    }
-    char32_t c = len == 1 ? b : b & (0xFF >> (len + 1));
-    for (int k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    i += static_cast<size_t>(len);
     return c;
 }
 

@@ -13,6 +13,7 @@
 
 #include "common/errors.h"
 #include "common/files.h"
+#include "common/utf8.h"
 
 namespace verdika::docx {
 
@@ -41,45 +42,11 @@ bool xmlChar(char32_t c) {
            (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at s[i]; advances i. Malformed input gives U+FFFD.
-char32_t nextCodePoint(std::string_view s, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(s[i++]);
-    if (b < 0x80) return b;
-    int more = b >= 0xF0 && b < 0xF5 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : -1;
-    if (more < 0) return 0xFFFD;
-    char32_t c = b & (0x3F >> more);
-    for (int k = 0; k < more; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
-        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    const bool overlong = (more == 2 && c < 0x800) || (more == 3 && c < 0x10000);
-    if (overlong || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0xFFFD;
-    return c;
-}
-
 // Text as XML character data: escaped, invalid UTF-8 shown as U+FFFD and
 // characters that XML 1.0 cannot hold left out.
 void appendEscaped(std::string& out, std::string_view text, bool attribute = false) {
     for (std::size_t i = 0; i < text.size();) {
-        const char32_t c = nextCodePoint(text, i);
+        const char32_t c = nextCodePoint(text, i).value_or(0xFFFD);
         if (!xmlChar(c)) continue;
         switch (c) {
         case '&': out += "&amp;"; break;

@@ -79,9 +79,9 @@ void checkCourtFeeDate(const IniFile& table, Date date) {
 }  // namespace
 
 int monetaryCourtFeeItem(const MonetaryInput& in) {
-    if (in.choice2 == 0 || in.choice2 == 1) return fees::kItemStopping;
-    if (in.choice1 == 0) return fees::kItemEnforcement;
-    if (in.choice1 == 1) return fees::kItemElectronicPaymentOrder;
+    if (in.dismissal) return fees::kItemStopping;
+    if (in.proceedings == Proceedings::Enforcement) return fees::kItemEnforcement;
+    if (in.proceedings == Proceedings::ElectronicPaymentOrder) return fees::kItemElectronicPaymentOrder;
     return fees::kItemMonetaryClaim;
 }
 
@@ -95,11 +95,11 @@ Calculation calculateMonetary(const MonetaryInput& in, const Tables& t) {
     r.platce_dph = in.vatPayer;
     r.pocet_osob = checkedPersons(in.persons);
     r.datum = in.date;
-    r.vykon_rozhodnuti = in.choice1 == 0;
-    r.platebni_rozkaz = in.choice1 == 1;
+    r.vykon_rozhodnuti = in.proceedings == Proceedings::Enforcement;
+    r.platebni_rozkaz = in.proceedings == Proceedings::ElectronicPaymentOrder;
     r.slozita_vec = false;
-    r.zastaveni_rizeni = in.choice2 == 0;
-    r.zastaveni_odvolaciho = in.choice2 == 1;
+    r.zastaveni_rizeni = in.dismissal == Dismissal::Claim;
+    r.zastaveni_odvolaciho = in.dismissal == Dismissal::Appeal;
     r.soudni_poplatek = 0;
     r.jistina_poplatek = r.jistina;
     r.zapocitat_poplatek = in.courtFee;
@@ -119,8 +119,8 @@ Calculation calculateMonetary(const MonetaryInput& in, const Tables& t) {
 }
 
 Calculation calculateNonMonetary(const NonMonetaryInput& in, const Tables& t) {
-    if (in.item < 1 || in.item > kItemCount) throw Error(std::string(kNoItemMessage));
-    if (in.courtFee && in.courtFeeItem <= 0) throw Error(std::string(kNoCourtFeeMessage));
+    if (!in.item || *in.item < 1 || *in.item > kItemCount) throw Error(std::string(kNoItemMessage));
+    if (in.courtFee && (!in.courtFeeItem || *in.courtFeeItem <= 0)) throw Error(std::string(kNoCourtFeeMessage));
     Calculation c;
     TNaklady_rizeni& r = c.record;
     r.odmena = 0;
@@ -131,12 +131,12 @@ Calculation calculateNonMonetary(const NonMonetaryInput& in, const Tables& t) {
     r.platebni_rozkaz = false;
     r.vykon_rozhodnuti = false;
     r.slozita_vec = in.complex;
-    r.zastaveni_rizeni = in.choice2 == 0;
-    r.zastaveni_odvolaciho = in.choice2 == 1;
+    r.zastaveni_rizeni = in.dismissal == Dismissal::Claim;
+    r.zastaveni_odvolaciho = in.dismissal == Dismissal::Appeal;
     r.soudni_poplatek = 0;
     r.jistina_poplatek = 0;
     r.zapocitat_poplatek = in.courtFee;
-    r.polozka = in.item;
+    r.polozka = *in.item;
 
     prepare(r, in.acts, in.actDate, in.vatPayer, in.vatDate, t);
     c.acts = actRows(r);
@@ -144,7 +144,7 @@ Calculation calculateNonMonetary(const NonMonetaryInput& in, const Tables& t) {
 
     if (in.courtFee) {
         checkCourtFeeDate(t.courtFees, in.courtFeeDate);
-        const int item = in.courtFeeItem;
+        const int item = *in.courtFeeItem;
         const std::string version = fees::courtFeeVersion(t.courtFees, item, in.courtFeeDate);
         if (fees::isFeeFromPrincipal(t.courtFees, item, version)) {
             c.warning = std::string(kCourtFeeFromPrincipalMessage);

@@ -2,6 +2,8 @@
 // The "Vypočítat" of both costs sub-tabs on plain inputs: what the controls
 // say goes in, the filled costs record and the act list as the grid shows it
 // afterwards come out. Shared by the page and verdika-cli.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,24 @@ struct ActRow {
     friend bool operator==(const ActRow&, const ActRow&) = default;
 };
 
+// Naklad_1_Radio: the kind of a monetary claim's proceedings.
+enum class Proceedings { Enforcement /* § 12/1 */, ElectronicPaymentOrder };
+// Naklad_2_Radio and Naklad_2_Radio_2: the claim or the appeal was rejected,
+// or the proceedings stopped.
+enum class Dismissal { Claim /* § 13/1 */, Appeal /* § 14/1 */ };
+
+// The radio groups and the set files keep a choice as its position, -1 for
+// none; anything else reads as none.
+template <typename E>
+std::optional<E> choiceAt(std::int64_t index) {
+    if (index == 0 || index == 1) return static_cast<E>(index);
+    return std::nullopt;
+}
+template <typename E>
+int choiceIndex(std::optional<E> choice) {
+    return choice ? static_cast<int>(*choice) : -1;
+}
+
 // "484/2000 Sb. Zrušeno": a monetary claim.
 struct MonetaryInput {
     std::string principal;  // the principal as typed (decimal comma)
@@ -26,16 +46,16 @@ struct MonetaryInput {
     int persons = 1;
     bool courtFee = true;
     Date courtFeeDate{};
-    int choice1 = -1;  // 0 enforcement (§ 12/1), 1 electronic payment order, -1 none
-    int choice2 = -1;  // 0 claim rejected or proceedings stopped (§ 13/1), 1 the same on appeal (§ 14/1)
+    std::optional<Proceedings> proceedings;
+    std::optional<Dismissal> dismissal;
     std::vector<ActRow> acts;
     Date actDate{};  // the act-date picker: the date of the acts entered by default
 };
 
 // "Nepeněžité plnění": a non-money claim.
 struct NonMonetaryInput {
-    int item = 0;          // 1 … 22, 0 none (or a group)
-    int courtFeeItem = 0;  // 1-based item of the court-fee list, 0 none
+    std::optional<int> item;          // 1 … 22 (a group is none)
+    std::optional<int> courtFeeItem;  // 1-based item of the court-fee list
     std::string courtFeeCaption;
     Date date{};
     bool vatPayer = false;
@@ -43,7 +63,7 @@ struct NonMonetaryInput {
     int persons = 1;
     bool courtFee = true;
     Date courtFeeDate{};
-    int choice2 = -1;  // as in MonetaryInput
+    std::optional<Dismissal> dismissal;
     bool complex = false;  // extraordinarily complex case (§ 18/2)
     std::vector<ActRow> acts;
     Date actDate{};

@@ -75,8 +75,8 @@ TEST(CostsCalculation, CourtFeeItemFollowsTheChoices) {
     } cases[] = {{-1, -1, 8}, {1, -1, 54}, {0, -1, 64}, {-1, 0, 78}, {0, 1, 78}, {1, 0, 78}};
     for (const Case& c : cases) {
         MonetaryInput in;
-        in.choice1 = c.choice1;
-        in.choice2 = c.choice2;
+        in.proceedings = choiceAt<Proceedings>(c.choice1);
+        in.dismissal = choiceAt<Dismissal>(c.choice2);
         EXPECT_EQ(monetaryCourtFeeItem(in), c.item) << c.choice1 << "," << c.choice2;
     }
 }

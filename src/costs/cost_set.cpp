@@ -6,6 +6,7 @@
 #include "common/files.h"
 #include "common/ini.h"
 #include "common/numbers.h"
+#include "costs/lists.h"
 
 namespace verdika::costs {
 namespace {
@@ -15,14 +16,14 @@ constexpr const char* kSettings = "nastaveni";
 void writeDate(IniFile& ini, const char* key, Date d) { ini.writeString(kSettings, key, formatDate(d)); }
 
 void writeCommon(IniFile& ini, Date date, bool vatPayer, Date vatDate, int persons, bool courtFee, Date courtFeeDate,
-                 int choice2) {
+                 std::optional<Dismissal> dismissal) {
     writeDate(ini, "ucinnost", date);
     ini.writeBool(kSettings, "platce_dph", vatPayer);
     writeDate(ini, "datum_dph", vatDate);
     ini.writeString(kSettings, "pocet_osob", std::to_string(persons));
     ini.writeBool(kSettings, "zapocitat_poplatek", courtFee);
     writeDate(ini, "datum_poplatek", courtFeeDate);
-    ini.writeInteger(kSettings, "odmitnuti", choice2);
+    ini.writeInteger(kSettings, "odmitnuti", choiceIndex(dismissal));
 }
 
 void writeActs(IniFile& ini, const std::vector<ActRow>& acts) {
@@ -50,9 +51,9 @@ struct Reader {
                                   "“) není platné datum.");
         return *d;
     }
-    int choice(const char* key) const {
-        const auto v = ini.readInteger(kSettings, key, -1);
-        return v == 0 || v == 1 ? static_cast<int>(v) : -1;
+    template <typename E>
+    std::optional<E> choice(const char* key) const {
+        return choiceAt<E>(ini.readInteger(kSettings, key, -1));
     }
     bool flag(const char* key) const { return ini.readBool(kSettings, key, false); }
     int persons() const {
@@ -85,18 +86,18 @@ IniFile openSet(const std::filesystem::path& file) {
 
 void saveMonetarySet(const std::filesystem::path& file, const MonetaryInput& in) {
     IniFile ini = IniFile::load(file);
-    writeCommon(ini, in.date, in.vatPayer, in.vatDate, in.persons, in.courtFee, in.courtFeeDate, in.choice2);
+    writeCommon(ini, in.date, in.vatPayer, in.vatDate, in.persons, in.courtFee, in.courtFeeDate, in.dismissal);
     ini.writeString(kSettings, "jistina", in.principal);
-    ini.writeInteger(kSettings, "vykon_platebni", in.choice1);
+    ini.writeInteger(kSettings, "vykon_platebni", choiceIndex(in.proceedings));
     writeActs(ini, in.acts);
     ini.saveAs(file);
 }
 
 void saveNonMonetarySet(const std::filesystem::path& file, const NonMonetaryInput& in) {
     IniFile ini = IniFile::load(file);
-    ini.writeInteger(kSettings, "druh_rizeni", in.item);
-    ini.writeInteger(kSettings, "druh_poplatku", in.courtFeeItem - 1);
-    writeCommon(ini, in.date, in.vatPayer, in.vatDate, in.persons, in.courtFee, in.courtFeeDate, in.choice2);
+    ini.writeInteger(kSettings, "druh_rizeni", in.item.value_or(0));
+    ini.writeInteger(kSettings, "druh_poplatku", in.courtFeeItem.value_or(0) - 1);
+    writeCommon(ini, in.date, in.vatPayer, in.vatDate, in.persons, in.courtFee, in.courtFeeDate, in.dismissal);
     ini.writeBool(kSettings, "slozita", in.complex);
     writeActs(ini, in.acts);
     ini.saveAs(file);
@@ -113,8 +114,8 @@ MonetaryInput loadMonetarySet(const std::filesystem::path& file) {
     in.persons = r.persons();
     in.courtFee = r.flag("zapocitat_poplatek");
     in.courtFeeDate = r.date("datum_poplatek");
-    in.choice1 = r.choice("vykon_platebni");
-    in.choice2 = r.choice("odmitnuti");
+    in.proceedings = r.choice<Proceedings>("vykon_platebni");
+    in.dismissal = r.choice<Dismissal>("odmitnuti");
     in.acts = r.acts();
     return in;
 }
@@ -124,16 +125,16 @@ NonMonetaryInput loadNonMonetarySet(const std::filesystem::path& file) {
     const Reader r{ini, pathText(file.filename())};
     NonMonetaryInput in;
     const auto item = ini.readInteger(kSettings, "druh_rizeni", -1);
-    in.item = item >= 1 && item <= 22 ? static_cast<int>(item) : 0;
+    if (item >= 1 && item <= kItemCount) in.item = static_cast<int>(item);
     const auto fee = ini.readInteger(kSettings, "druh_poplatku", -1);
-    in.courtFeeItem = fee >= 0 && fee < 100000 ? static_cast<int>(fee) + 1 : 0;
+    if (fee >= 0 && fee < 100000) in.courtFeeItem = static_cast<int>(fee) + 1;
     in.date = r.date("ucinnost");
     in.vatPayer = r.flag("platce_dph");
     in.vatDate = r.date("datum_dph");
     in.persons = r.persons();
     in.courtFee = r.flag("zapocitat_poplatek");
     in.courtFeeDate = r.date("datum_poplatek");
-    in.choice2 = r.choice("odmitnuti");
+    in.dismissal = r.choice<Dismissal>("odmitnuti");
     in.complex = r.flag("slozita");
     in.acts = r.acts();
     return in;

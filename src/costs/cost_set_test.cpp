@@ -18,8 +18,8 @@ TEST(CostSet, MonetaryRoundTripWithoutGaps) {
     in.persons = 3;
     in.courtFee = false;
     in.courtFeeDate = makeDate(2005, 1, 2);
-    in.choice1 = 1;
-    in.choice2 = 0;
+    in.proceedings = Proceedings::ElectronicPaymentOrder;
+    in.dismissal = Dismissal::Claim;
     in.acts = {{"1.2.2005", "žaloba"}, {"", ""}, {"3.4.2005", "odvolání"}};
     saveMonetarySet(dir / "s.vrd", in);
 
@@ -35,8 +35,8 @@ TEST(CostSet, MonetaryRoundTripWithoutGaps) {
     EXPECT_TRUE(back.vatPayer);
     EXPECT_FALSE(back.courtFee);
     EXPECT_EQ(back.persons, 3);
-    EXPECT_EQ(back.choice1, 1);
-    EXPECT_EQ(back.choice2, 0);
+    EXPECT_EQ(back.proceedings, Proceedings::ElectronicPaymentOrder);
+    EXPECT_EQ(back.dismissal, Dismissal::Claim);
     EXPECT_EQ(back.acts, (std::vector<ActRow>{{"1.2.2005", "žaloba"}, {"3.4.2005", "odvolání"}}));
 }
 
@@ -47,13 +47,13 @@ TEST(CostSet, NonMonetaryRoundTrip) {
     in.courtFeeItem = 5;
     in.date = in.vatDate = in.courtFeeDate = makeDate(2008, 1, 1);
     in.complex = true;
-    in.choice2 = 1;
+    in.dismissal = Dismissal::Appeal;
     saveNonMonetarySet(dir / "n.vrd", in);
     const NonMonetaryInput back = loadNonMonetarySet(dir / "n.vrd");
     EXPECT_EQ(back.item, 17);
     EXPECT_EQ(back.courtFeeItem, 5);
     EXPECT_TRUE(back.complex);
-    EXPECT_EQ(back.choice2, 1);
+    EXPECT_EQ(back.dismissal, Dismissal::Appeal);
     EXPECT_TRUE(back.acts.empty());  // "pocet" 0: the page keeps its list
 }
 
@@ -78,7 +78,7 @@ TEST(CostSet, ABadFileIsRefusedWhole) {
     // Odd choices read as none; a garbled count reads no more acts than the file has sections.
     test::writeCp1250(dir / "y.vrd", good + "vykon_platebni=7\n[ukony]\npocet=2000000000\n[ukon1]\ndatum=1.1.2005\n");
     const MonetaryInput in = loadMonetarySet(dir / "y.vrd");
-    EXPECT_EQ(in.choice1, -1);
+    EXPECT_EQ(in.proceedings, std::nullopt);
     EXPECT_EQ(in.persons, 1);
     EXPECT_LE(in.acts.size(), 3u);
 }

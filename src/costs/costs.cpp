@@ -205,4 +205,13 @@ std::optional<double> vatRate(const IniFile& vat, Date date) {
     return static_cast<double>(vat.readInteger(v, "zvysena", 0));
 }
 
+std::string vatRateLabel(const std::filesystem::path& programDir, Date date) {
+    try {
+        const IniFile vat = IniFile::load(programDir / kVatTable);
+        return vat.readString(Platna_Novelizace(vat, 0, date), "zvysena", "0") + "%";
+    } catch (const Error&) {
+        return "0%";
+    }
+}
+
 }  // namespace verdika::costs

@@ -113,4 +113,8 @@ void Spocitat_Odmenu_Specialni(TNaklady_rizeni& record, const Tables& tables, st
 // version); nothing when the version lacks it.
 std::optional<double> vatRate(const IniFile& vat, Date date);
 
+// The label beside a VAT date: the rate as the table writes it, then "%";
+// "0%" when the table or the rate is missing (the calculation says so).
+std::string vatRateLabel(const std::filesystem::path& programDir, Date date);
+
 }  // namespace verdika::costs

@@ -1,25 +1,8 @@
 #include "costs/costs_page.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QFont>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTextEdit>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/data_module.h"
@@ -28,17 +11,17 @@
 #include "common/text.h"
 #include "common/ui/action.h"
 #include "common/ui/desktop.h"
-#include "common/ui/grid_helpers.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/scrolling.h"
 #include "common/ui/summary_box.h"
 #include "costs/petitions.h"
 #include "costs/word_export.h"
-#include "costs/ui/costs_widgets.h"
+#include "costs/ui/cost_results.h"
 #include "costs/ui/monetary_tab.h"
 #include "costs/ui/nonmonetary_tab.h"
 #include "costs/ui/side_tabs.h"
+#include "costs/ui/word_export_panel.h"
 #include "reference/regulations.h"
 #include "tariff/ui/petition_section.h"
 
@@ -49,8 +32,6 @@ const std::array<SettingKey, 3> kPetitionKeys = {setting::CostsPetition1, settin
                                                  setting::CostsPetition3};
 
 QString joined(const std::vector<std::string>& lines) { return toQStringList(lines).join(QLatin1Char('\n')); }
-
-QString trimmedCell(const QTableWidget* grid, int row) { return cellText(grid, row, 1).trimmed(); }
 
 }  // namespace
 
@@ -66,10 +47,21 @@ CostsPage::CostsPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(h
     subPages_->addTab(nonMonetary_, QStringLiteral("Nepeněžité plnění"));
     subPages_->addTab(buildSummaryPage(), QStringLiteral("Sumarizace + TISK"));
     subPages_->addTab(buildPetitionPage(), QStringLiteral("Žalobní petit"));
-    subPages_->addTab(buildWordPage(), QStringLiteral("Export MS Word"));
+    word_ = new WordExportPanel;
+    subPages_->addTab(word_, QStringLiteral("Export MS Word"));
     subPages_->addTab(buildVariablesPage(), QStringLiteral("Proměnné pro petit"));
     layout->addWidget(subPages_);
     readSettings();
+    connect(word_, &WordExportPanel::pickRequested, this, [this] { pickWordDocument(); });
+    connect(word_, &WordExportPanel::replaceRequested, this, [this] { replaceInWord(); });
+}
+
+void CostsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // The first time the page is shown, the principal waits for the amount.
+    if (subPages_->currentWidget() == monetary_) monetary_->firstInput()->setFocus();
 }
 
 // ---------------------------------------------------------------- layout
@@ -83,17 +75,8 @@ QWidget* CostsPage::buildSummaryPage() {
                                       QStringLiteral("ToolButton2"), QStringLiteral("ToolButton10"),
                                       QStringLiteral("Náklady řízení"), QStringLiteral("naklady")},
                               page);
-    auto* toTxt = new QToolButton(summary_->toolBar());
-    toTxt->setObjectName(QStringLiteral("Button85"));
-    toTxt->setText(QStringLiteral("Vložit do záložky TXT"));
-    toTxt->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    summary_->toolBar()->addSeparator();
-    summary_->toolBar()->addWidget(toTxt);
-    keepRecords_ = new QCheckBox(QStringLiteral("Ponechat záznamy (nevymazávat záznamy)"), summary_->toolBar());
-    keepRecords_->setObjectName(QStringLiteral("Ponechat_CheckBox"));
-    summary_->toolBar()->addSeparator();
-    summary_->toolBar()->addWidget(keepRecords_);
-    connect(toTxt, &QToolButton::clicked, this, [this] { Button85Click(); });
+    summary_->addRecordTools(QStringLiteral("Ponechat_CheckBox"), QStringLiteral("Button85"));
+    connect(summary_, &SummaryBox::toTxtRequested, this, [this] { Button85Click(); });
     layout->addWidget(summary_);
     return page;
 }
@@ -124,63 +107,6 @@ QWidget* CostsPage::buildPetitionPage() {
     return scrollingArea(petition_, QStringLiteral("Naklady_Petit_Scroll"));
 }
 
-QWidget* CostsPage::buildWordPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Naklady_Word_TabSheet"));
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-
-    auto* group = new QGroupBox(QStringLiteral("Spolupráce s MS WORDem"), page);
-    group->setObjectName(QStringLiteral("Naklady_Word_GroupBox"));
-    auto* gl = new QVBoxLayout(group);
-    auto* pick = makeButton("Word_Vybrat_Button", QStringLiteral("1. Vybrat dokument Wordu (.docx)"), group);
-    gl->addWidget(pick);
-    gl->addWidget(new QLabel(QStringLiteral("2. vybrat ve kterém dokumentu chcete provést  záměnu"), group));
-    wordDocuments_ = new QListWidget(group);
-    wordDocuments_->setObjectName(QStringLiteral("Word_ListBox"));
-    gl->addWidget(wordDocuments_, 1);
-    auto* replace = makeButton("Word_Nahradit_Button", QStringLiteral("3. Provést nahrazení ve WORDu"), group);
-    gl->addWidget(replace);
-    auto* how = new QLabel(QStringLiteral("Vybraný dokument zůstane beze změny: vedle něj vznikne jeho vyplněná kopie "
-                                          "„<název> - Verdika.docx“, kterou program otevře."),
-                           group);
-    how->setWordWrap(true);
-    gl->addWidget(how);
-    layout->addWidget(group, 2);
-
-    auto* right = new QVBoxLayout;
-    valueList_ = new QTableWidget(static_cast<int>(costs::wordExportRows().size()), 2, page);
-    valueList_->setObjectName(QStringLiteral("ValueList"));
-    valueList_->setHorizontalHeaderLabels(
-        {QStringLiteral("Proměnné v programu"), QStringLiteral("Proměnné, které je třeba zadat ve WORDu")});
-    valueList_->verticalHeader()->hide();
-    valueList_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    valueList_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    valueList_->verticalHeader()->setDefaultSectionSize(20);
-    QStringList help;
-    for (int i = 0; i < valueList_->rowCount(); ++i) {
-        const costs::ExportRow& row = costs::wordExportRows()[static_cast<size_t>(i)];
-        auto* caption = new QTableWidgetItem(qs(row.caption));
-        caption->setFlags(caption->flags() & ~Qt::ItemIsEditable);
-        caption->setToolTip(qs(row.caption));
-        valueList_->setItem(i, 0, caption);
-        valueList_->setItem(i, 1, new QTableWidgetItem(qs(row.placeholder)));
-        help << qs(row.placeholder) + QStringLiteral(" - ") + qs(row.caption);
-    }
-    right->addWidget(valueList_, 2);
-    auto* memo = new QPlainTextEdit(page);
-    memo->setObjectName(QStringLiteral("Naklady_Word_Memo"));
-    memo->setReadOnly(true);
-    memo->setPlainText(QStringLiteral("Proměnné, které program ve vybraném dokumentu nahradí:\n\n") +
-                       help.join(QLatin1Char('\n')));
-    right->addWidget(memo, 1);
-    layout->addLayout(right, 4);
-
-    connect(pick, &QPushButton::clicked, this, [this] { pickWordDocument(); });
-    connect(replace, &QPushButton::clicked, this, [this] { replaceInWord(); });
-    return page;
-}
-
 QWidget* CostsPage::buildVariablesPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Naklady_Promenne_TabSheet"));
@@ -200,9 +126,10 @@ void CostsPage::readSettings() { petition_->loadTemplates(host_.data().settings(
 
 void CostsPage::publish(const costs::TNaklady_rizeni& record, const std::vector<std::string>& summaryLines) {
     record_ = record;
+    monetary_->results()->followRecord(record_);
+    nonMonetary_->results()->followRecord(record_);
     zalovany_radioClick();
-    if (!keepRecords_->isChecked()) summary_->clear();
-    summary_->appendLines(toQStringList(summaryLines));
+    summary_->showLines(toQStringList(summaryLines));
 }
 
 void CostsPage::showDecree(Date date) {
@@ -240,11 +167,9 @@ void CostsPage::SavePetitButtonClick() {
 }
 
 void CostsPage::Button85Click() {
-    const bool keep = confirm(this, QStringLiteral("Hodláte exportovat záznamy náklady řízení do záložky TXT.\n"
-                                                   "Přejete si ponechat předchozí obsah v záložce TXT? Stiskněte ano.\n"
-                                                   "Pokud stisknete ne, data budou předchozí data vymazána."));
-    host_.appendToTxt(summary_->lines(), keep);
-    host_.showPage(kTxtPage);
+    summary_->sendToTxt(QStringLiteral("Hodláte exportovat záznamy náklady řízení do záložky TXT.\n"
+                                       "Přejete si ponechat předchozí obsah v záložce TXT? Stiskněte ano.\n"
+                                       "Pokud stisknete ne, data budou předchozí data vymazána."));
 }
 
 void CostsPage::copyPetition(int index) { petition_->copyPetition(index); }
@@ -257,22 +182,19 @@ void CostsPage::pickWordDocument() {
     r.defaultSuffix = QStringLiteral("docx");
     const QString path = askFileName(this, r);
     if (path.isEmpty()) return;
-    const QList<QListWidgetItem*> known = wordDocuments_->findItems(path, Qt::MatchExactly);
-    wordDocuments_->setCurrentItem(known.isEmpty() ? new QListWidgetItem(path, wordDocuments_) : known.first());
+    word_->addDocument(path);
 }
 
 void CostsPage::replaceInWord() {
-    QListWidgetItem* chosen = wordDocuments_->currentItem();
-    if (!chosen || !chosen->isSelected()) {
+    const QString chosen = word_->chosenDocument();
+    if (chosen.isEmpty()) {
         showMessage(this, QStringLiteral("Musíte vybrat nějaký dokument Word."));
         return;
     }
     QString written;
     if (!runAction(this, [&] {
             zalovany_radioClick();
-            std::vector<std::string> placeholders;
-            for (int i = 0; i < valueList_->rowCount(); ++i) placeholders.push_back(ss(trimmedCell(valueList_, i)));
-            written = qpath(costs::exportToWord(fspath(chosen->text()), placeholders, record_));
+            written = qpath(costs::exportToWord(fspath(chosen), word_->placeholders(), record_));
         }))
         return;
     openWithDesktop(written);

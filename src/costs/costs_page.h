@@ -6,14 +6,7 @@
 
 #include "costs/costs.h"
 
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
 class QTabWidget;
-class QTableWidget;
 
 namespace verdika::ui {
 
@@ -22,6 +15,7 @@ class NonMonetaryTab;
 class PageHost;
 class PetitionSection;
 class SummaryBox;
+class WordExportPanel;
 
 // The tab "Náklady řízení - zrušeno": costs of proceedings under the repealed
 // decree 484/2000 Sb. It holds the two calculation sub-tabs and what both
@@ -39,7 +33,8 @@ public:
     NonMonetaryTab* nonMonetary() const { return nonMonetary_; }
 
     // After a calculation of either sub-tab (its results already shown):
-    // keeps the record, refills the petitions and writes the summary lines.
+    // keeps the record (both sub-tabs' "123" buttons copy from it), refills
+    // the petitions and writes the summary lines.
     // A days text that is not a whole number throws ConversionError before
     // the summary is written.
     void publish(const costs::TNaklady_rizeni& record, const std::vector<std::string>& summaryLines);
@@ -57,10 +52,12 @@ public:
     void Generovat_PRClick();
     void Button102Click();       // "Otevřít šablonu PR k editaci"
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* buildSummaryPage();
     QWidget* buildPetitionPage();
-    QWidget* buildWordPage();
     QWidget* buildVariablesPage();
     void readSettings();
     void refillPetitions();  // the refill triggered by the options: shows its error itself
@@ -72,12 +69,10 @@ private:
     NonMonetaryTab* nonMonetary_ = nullptr;
 
     SummaryBox* summary_ = nullptr;
-    QCheckBox* keepRecords_ = nullptr;
 
     PetitionSection* petition_ = nullptr;
-
-    QListWidget* wordDocuments_ = nullptr;
-    QTableWidget* valueList_ = nullptr;
+    WordExportPanel* word_ = nullptr;
+    bool shownOnce_ = false;
 };
 
 }  // namespace verdika::ui

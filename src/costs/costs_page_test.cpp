@@ -116,6 +116,33 @@ private slots:
         QVERIFY(!ui::isGroupHighlighted(p.w<ui::RadioGroup>("Naklad_2_Radio")));
     }
 
+    void firstShownThePrincipalTakesTheAmountTyped() {
+        AppFixture app;
+        app.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+        app.window->showPage(ui::kCostsPage);
+        auto* principal = app.find<QLineEdit>(QStringLiteral("Naklad_Jistina"));
+        QTRY_COMPARE(QApplication::focusWidget(), principal);
+        QTRY_COMPARE(principal->selectedText(), QStringLiteral("0"));
+        QTest::keyClicks(principal, QStringLiteral("12345"));
+        QCOMPARE(principal->text(), QStringLiteral("12345"));
+    }
+
+    void plainNumbersFollowTheLastCalculationOfEitherSubTab() {
+        MessageRecorder messages;
+        AppFixture app;
+        Page p{app};
+        computeReply(p);
+        p.click("Naklad_Vynulovat");
+        QVERIFY(p.field("Naklad_celkem").isEmpty());
+        p.click("BitBtn47");
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2805"));
+        p.click("BitBtn75");  // "Nepeněžité plnění" shows nothing yet, its record is the same
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2805"));
+        p.click("BitBtn74");
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+    }
+
     void defaultActsCourtFeeAndWhatTheTableLacks() {
         MessageRecorder messages;
         AppFixture app;

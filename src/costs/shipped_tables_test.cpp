@@ -57,7 +57,7 @@ Calculation supremeCourtReply(const char* principal, int appeal) {
     in.principal = principal;
     in.date = in.vatDate = in.courtFeeDate = in.actDate = makeDate(2005, 3, 1);
     in.courtFee = false;
-    in.choice2 = appeal;
+    in.dismissal = choiceAt<Dismissal>(appeal);
     in.acts = {{"1.3.2005", "vyjádření k dovolání"}};
     return calculateMonetary(in, shipped());
 }

@@ -1,19 +1,11 @@
-#include "common/ui/scrolling.h"
 #include "deadlines/task_page.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -21,44 +13,18 @@
 
 #include "app/data_module.h"
 #include "app/ui/page_host.h"
-#include "common/numbers.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
+#include "common/ui/first_focus.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
+#include "common/ui/scrolling.h"
 #include "deadlines/ui/blank_date_edit.h"
+#include "deadlines/ui/task_editor.h"
+#include "deadlines/ui/task_grid.h"
+#include "deadlines/ui/task_warning_box.h"
 
 namespace verdika::ui {
-
-namespace {
-
-QString dateText(const DateTime& dt) {
-    QString t = qs(formatDate(dt.date));
-    if (dt.seconds != 0) t += QLatin1Char(' ') + qs(formatTime(dt.seconds));
-    return t;
-}
-
-QTableWidget* makeGrid(const QString& name, const QStringList& headers, QWidget* parent) {
-    auto* g = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-    g->setObjectName(name);
-    g->setHorizontalHeaderLabels(headers);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->verticalHeader()->setVisible(false);
-    g->verticalHeader()->setDefaultSectionSize(20);
-    g->setTabKeyNavigation(false);
-    g->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    g->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    return g;
-}
-
-QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(align);
-    return item;
-}
-
-}  // namespace
 
 TaskPage::TaskPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("Lhuty_TabSheet"));
@@ -67,218 +33,116 @@ TaskPage::TaskPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(hos
     auto* content = new QWidget;
     outer->addWidget(scrollingArea(content));
     auto* page = new QVBoxLayout(content);
+    page->addWidget(buildViews(), 1);
+    navigator_ = new TaskNavigator(content);
+    page->addWidget(navigator_);
+    auto* bottom = new QHBoxLayout;
+    editor_ = new TaskEditor(content);
+    bottom->addWidget(editor_, 3);
+    bottom->addWidget(buildSide(), 2);
+    page->addLayout(bottom);
 
-    auto* top = new QHBoxLayout;
+    // The warning settings as saved (set here, never written by it).
+    const Settings& settings = host_.data().settings();
+    warning_->showSettings(settings.getBool(setting::DeadlineWarning, true),
+                           qs(settings.getString(setting::DaysAhead, "3")));
+
+    for (int v = 0; v < 3; ++v) {
+        QTableWidget* grid = views_[static_cast<size_t>(v)]->widget();
+        grid->installEventFilter(this);
+        connect(grid, &QTableWidget::currentCellChanged, this,
+                [this, v](int row, int, int previousRow, int) { rowChanged(static_cast<View>(v), row, previousRow); });
+    }
+    connect(navigator_, &TaskNavigator::pressed, this, &TaskPage::Lhuty_DBNavigatorClick);
+    connect(editor_, &TaskEditor::userChanged, this, &TaskPage::userChanged);
+    connect(showAll_, &QCheckBox::clicked, this, &TaskPage::I_Splnene_CheckBoxClick);
+    connect(warning_, &TaskWarningBox::warnClicked, this, &TaskPage::Lhuty_upozorneni_CheckBoxClick);
+    connect(warning_, &TaskWarningBox::saveClicked, this, &TaskPage::Button43Click);
+    focusWhenFirstShown(this, views_[OpenView]->widget());
+
+    Lhuty2_ADOQueryAfterPost();
+}
+
+TaskPage::~TaskPage() = default;
+
+QWidget* TaskPage::buildViews() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
     auto* left = new QVBoxLayout;
-    auto* showBox = new QGroupBox(QStringLiteral("Zobrazení úkolů:"), this);
+    auto* showBox = new QGroupBox(QStringLiteral("Zobrazení úkolů:"), box);
     auto* sb = new QVBoxLayout(showBox);
     showAll_ = new QCheckBox(QStringLiteral("nezatrženo = budoucí nesplněné / zatrženo = zobrazit všechny"), showBox);
     showAll_->setObjectName(QStringLiteral("I_Splnene_CheckBox"));
     sb->addWidget(showAll_);
     left->addWidget(showBox);
-    views_[OpenView].grid = makeGrid(QStringLiteral("Lhuty1_DBGrid"),
-                                     {QStringLiteral("Datum"), QStringLiteral("Název"), QStringLiteral("Splněno"),
-                                      QStringLiteral("Dny do")},
-                                     this);
-    views_[OpenView].grid->setToolTip(QStringLiteral("Původně se zobrazují jen nesplněné lhůty jen v budoucnosti"));
-    left->addWidget(views_[OpenView].grid, 1);
-    top->addLayout(left, 3);
+    views_[OpenView] = std::make_unique<TaskGrid>(QStringLiteral("Lhuty1_DBGrid"), QStringLiteral("Dny do"), true, box);
+    views_[OpenView]->widget()->setToolTip(QStringLiteral("Původně se zobrazují jen nesplněné lhůty jen v budoucnosti"));
+    left->addWidget(views_[OpenView]->widget(), 1);
+    row->addLayout(left, 3);
 
     auto* right = new QVBoxLayout;
-    views_[ApproachingView].grid = makeGrid(
-        QStringLiteral("DBGrid3"), {QStringLiteral("Datum"), QStringLiteral("Název"), QStringLiteral("Dny do")}, this);
-    views_[OverdueView].grid = makeGrid(
-        QStringLiteral("DBGrid2"), {QStringLiteral("Datum"), QStringLiteral("Název"), QStringLiteral("Dnů od")}, this);
-    auto* approachingLabel = new QLabel(QStringLiteral("Blížící se nesplněné úkoly"), this);
-    approachingLabel->setBuddy(views_[ApproachingView].grid);
-    right->addWidget(approachingLabel);
-    right->addWidget(views_[ApproachingView].grid, 1);
-    auto* overdueLabel = new QLabel(QStringLiteral("Prošvihnuté úkoly"), this);
-    overdueLabel->setBuddy(views_[OverdueView].grid);
-    right->addWidget(overdueLabel);
-    right->addWidget(views_[OverdueView].grid, 1);
-    top->addLayout(right, 2);
-    page->addLayout(top, 1);
+    views_[ApproachingView] = std::make_unique<TaskGrid>(QStringLiteral("DBGrid3"), QStringLiteral("Dny do"), false, box);
+    views_[OverdueView] = std::make_unique<TaskGrid>(QStringLiteral("DBGrid2"), QStringLiteral("Dnů od"), false, box);
+    right->addWidget(buddyLabel(QStringLiteral("Blížící se nesplněné úkoly"), views_[ApproachingView]->widget(), box));
+    right->addWidget(views_[ApproachingView]->widget(), 1);
+    right->addWidget(buddyLabel(QStringLiteral("Prošvihnuté úkoly"), views_[OverdueView]->widget(), box));
+    right->addWidget(views_[OverdueView]->widget(), 1);
+    row->addLayout(right, 2);
+    return box;
+}
 
-    buildNavigator(content);
-
-    auto* bottom = new QHBoxLayout;
-    auto* editBox = new QGroupBox(this);
-    auto* eg = new QGridLayout(editBox);
-    date_ = new BlankDateEdit(QStringLiteral("Lhuty_DBDateTimePicker"), editBox);
-    title_ = new QLineEdit(editBox);
-    title_->setObjectName(QStringLiteral("DBEdit1"));
-    title_->setMaxLength(255);
-    note_ = new QPlainTextEdit(editBox);
-    note_->setObjectName(QStringLiteral("DBMemo1"));
-    note_->setTabChangesFocus(true);
-    note_->setMaximumHeight(70);
-    done_ = new QCheckBox(QStringLiteral("Splněno"), editBox);
-    done_->setObjectName(QStringLiteral("DBCheckBox1"));
-    auto addRow = [&](int row, const QString& caption, QWidget* w) {
-        auto* l = new QLabel(caption, editBox);
-        l->setBuddy(w);
-        eg->addWidget(l, row, 0, Qt::AlignTop);
-        eg->addWidget(w, row, 1);
-    };
-    addRow(0, QStringLiteral("Datum"), date_);
-    addRow(1, QStringLiteral("Název"), title_);
-    addRow(2, QStringLiteral("Poznámka"), note_);
-    eg->addWidget(done_, 3, 1);
-    eg->setColumnStretch(1, 1);
-    bottom->addWidget(editBox, 3);
-
-    auto* side = new QVBoxLayout;
-    openNote_ = new QPlainTextEdit(this);
+QWidget* TaskPage::buildSide() {
+    auto* side = new QWidget(this);
+    auto* column = new QVBoxLayout(side);
+    column->setContentsMargins(0, 0, 0, 0);
+    openNote_ = new QPlainTextEdit(side);
     openNote_->setObjectName(QStringLiteral("DBMemo2"));
     openNote_->setReadOnly(true);
     openNote_->setTabChangesFocus(true);
     openNote_->setMaximumHeight(70);
-    side->addWidget(openNote_);
-    auto* warnBox = new QGroupBox(this);
-    auto* wg = new QGridLayout(warnBox);
-    warn_ = new QCheckBox(QStringLiteral("Upozorňovat na blížící se konec lhůt"), warnBox);
-    warn_->setObjectName(QStringLiteral("Lhuty_upozorneni_CheckBox"));
-    daysAhead_ = new QLineEdit(warnBox);
-    daysAhead_->setObjectName(QStringLiteral("Dni_Predem_Edit"));
-    daysAhead_->setMaximumWidth(60);
-    auto* save = new QPushButton(QStringLiteral("Ulož"), warnBox);
-    save->setObjectName(QStringLiteral("Button43"));
-    save->setAutoDefault(false);
-    auto* daysLabel = new QLabel(QStringLiteral("Kolik dní předem upozorňovat"), warnBox);
-    daysLabel->setBuddy(daysAhead_);
-    wg->addWidget(warn_, 0, 0, 1, 3);
-    wg->addWidget(daysLabel, 1, 0);
-    wg->addWidget(daysAhead_, 1, 1);
-    wg->addWidget(save, 1, 2);
-    side->addWidget(warnBox);
-    bottom->addLayout(side, 2);
-    page->addLayout(bottom);
-
-    // The warning settings as saved (set here, never written by it).
-    Settings& settings = host_.data().settings();
-    daysAhead_->setText(qs(settings.getString(setting::DaysAhead, "3")));
-    warn_->setChecked(settings.getBool(setting::DeadlineWarning, true));
-
-    for (int v = 0; v < 3; ++v) {
-        QTableWidget* grid = views_[static_cast<size_t>(v)].grid;
-        grid->installEventFilter(this);
-        connect(grid, &QTableWidget::currentCellChanged, this,
-                [this, v](int row, int, int previousRow, int) { rowChanged(static_cast<View>(v), row, previousRow); });
-    }
-    connect(date_, &QDateEdit::dateChanged, this, &TaskPage::userChanged);
-    connect(title_, &QLineEdit::textEdited, this, &TaskPage::userChanged);
-    connect(note_, &QPlainTextEdit::textChanged, this, &TaskPage::userChanged);
-    connect(done_, &QCheckBox::toggled, this, &TaskPage::userChanged);
-    connect(showAll_, &QCheckBox::clicked, this, &TaskPage::I_Splnene_CheckBoxClick);
-    connect(warn_, &QCheckBox::clicked, this, &TaskPage::Lhuty_upozorneni_CheckBoxClick);
-    connect(save, &QPushButton::clicked, this, &TaskPage::Button43Click);
-
-    Lhuty2_ADOQueryAfterPost();
+    column->addWidget(openNote_);
+    warning_ = new TaskWarningBox(side);
+    column->addWidget(warning_);
+    return side;
 }
 
-void TaskPage::buildNavigator(QWidget* parent) {
-    auto* bar = new QWidget(parent);
-    bar->setObjectName(QStringLiteral("Lhuty_DBNavigator"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    struct ButtonInfo {
-        const char* name;
-        const char* caption;
-        const char* hint;
-        QStyle::StandardPixmap glyph;
-        bool visible;
-    };
-    static const ButtonInfo buttons[kNavButtons] = {
-        {"First", "První", "První položka", QStyle::SP_MediaSkipBackward, false},
-        {"Prior", "Předchozí", "Předchozí položka (s Ctrl o 5 zpět)", QStyle::SP_ArrowBack, false},
-        {"Next", "Další", "Další položka (s Ctrl o 5 dál)", QStyle::SP_ArrowForward, false},
-        {"Last", "Poslední", "Poslední položka", QStyle::SP_MediaSkipForward, false},
-        {"Insert", "Přidat", "Vložit položku", QStyle::SP_FileIcon, true},
-        {"Delete", "Smazat", "Smazat položku", QStyle::SP_TrashIcon, true},
-        {"Edit", "Upravit", "Upravit", QStyle::SP_FileDialogDetailedView, true},
-        {"Post", "Ulož", "Uložit", QStyle::SP_DialogSaveButton, true},
-        {"Cancel", "Neukládat", "Neukládat", QStyle::SP_DialogCancelButton, true},
-        {"Refresh", "Obnovit", "Obnovit", QStyle::SP_BrowserReload, false},
-    };
-    for (int i = 0; i < kNavButtons; ++i) {
-        const ButtonInfo& s = buttons[i];
-        auto* b = new QToolButton(bar);
-        b->setObjectName(QStringLiteral("Lhuty_DBNavigator_") + QString::fromLatin1(s.name));
-        b->setText(QString::fromUtf8(s.caption));
-        b->setToolTip(QString::fromUtf8(s.hint));
-        b->setIcon(style()->standardIcon(s.glyph, nullptr, b));
-        b->setIconSize(QSize(22, 22));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setMinimumWidth(70);
-        b->setVisible(s.visible);
-        connect(b, &QToolButton::clicked, this, [this, i] {
-            Lhuty_DBNavigatorClick(static_cast<NavButton>(i),
-                                   QApplication::keyboardModifiers().testFlag(Qt::ControlModifier));
-        });
-        row->addWidget(b);
-        nav_[static_cast<size_t>(i)] = b;
-    }
-    row->addStretch();
-    parent->layout()->addWidget(bar);
-}
+const std::vector<Task>& TaskPage::rows(View view) const { return views_[view]->tasks(); }
 
 // --- the views -------------------------------------------------------------
 
 void TaskPage::fillView(View view, std::int64_t keepId) {
     TaskStore& store = host_.data().tasks();
     const DateTime at = now();
-    ViewData& v = views_[view];
+    std::vector<Task> rows;
     switch (view) {
-        case OpenView: v.rows = store.openTasks(at, showAll_->isChecked()); break;
-        case ApproachingView: v.rows = store.approaching(at, host_.data().settings().daysAhead()); break;
-        case OverdueView: v.rows = store.overdue(at); break;
+        case OpenView: rows = store.openTasks(at, showAll_->isChecked()); break;
+        case ApproachingView: rows = store.approaching(at, host_.data().settings().daysAhead()); break;
+        case OverdueView: rows = store.overdue(at); break;
     }
-    const bool wasLoading = loading_;
-    loading_ = true;
-    QTableWidget* g = v.grid;
-    g->setRowCount(0);
-    g->setRowCount(static_cast<int>(v.rows.size()));
-    int select = v.rows.empty() ? -1 : 0;
-    const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    for (int r = 0; r < static_cast<int>(v.rows.size()); ++r) {
-        const Task& t = v.rows[static_cast<size_t>(r)];
-        if (t.id == keepId) select = r;
-        g->setItem(r, 0, cell(dateText(t.datum)));
-        g->setItem(r, 1, cell(qs(t.nazev)));
-        if (view == OpenView) {
-            g->setItem(r, 2, cell(t.splneno ? QStringLiteral("ANO") : QStringLiteral("NE")));
-            g->setItem(r, 3, cell(qs(Format_Cislo(t.zbyvajici)), right));
-        } else {
-            g->setItem(r, 2, cell(qs(Format_Cislo(t.zbyvajici)), right));
-        }
-    }
-    if (select >= 0) g->setCurrentCell(select, 0);
-    loading_ = wasLoading;
-    if (view == OpenView) {
-        const int row = g->currentRow();
-        openNote_->setPlainText(row >= 0 ? qs(v.rows[static_cast<size_t>(row)].poznamka) : QString());
-    }
+    views_[view]->setTasks(std::move(rows), keepId);
+    if (view == OpenView) showOpenNote();
 }
 
 void TaskPage::refreshView(View view) {
-    const Task* t = view == current_ ? currentTask() : nullptr;
-    std::int64_t keep = t ? t->id : 0;
-    if (!t) {
-        const int row = views_[view].grid->currentRow();
-        if (row >= 0 && row < static_cast<int>(views_[view].rows.size())) keep = views_[view].rows[static_cast<size_t>(row)].id;
-    }
-    fillView(view, keep);
+    const Task* t = views_[view]->current();
+    fillView(view, t ? t->id : 0);
 }
 
-void TaskPage::Lhuty2_ADOQueryAfterPost() {
+// The view entered last keeps currentKeep under its cursor when given; the
+// others keep the task they showed.
+void TaskPage::refreshAll(std::optional<std::int64_t> currentKeep) {
     runAction(this, [&] {
-        for (View v : {ApproachingView, OpenView, OverdueView}) refreshView(v);
+        for (View v : {ApproachingView, OpenView, OverdueView}) {
+            if (v == current_ && currentKeep) fillView(v, *currentKeep);
+            else refreshView(v);
+        }
     });
     showRecord();
     updateControls();
 }
+
+void TaskPage::Lhuty2_ADOQueryAfterPost() { refreshAll(); }
 
 void TaskPage::I_Splnene_CheckBoxClick() {
     runAction(this, [&] { refreshView(OpenView); });
@@ -288,14 +152,14 @@ void TaskPage::I_Splnene_CheckBoxClick() {
 
 void TaskPage::Lhuty_upozorneni_CheckBoxClick() {
     if (!host_.isShowing()) return;
-    runAction(this, [&] { host_.data().settings().setBool(setting::DeadlineWarning, warn_->isChecked()); });
+    runAction(this, [&] { host_.data().settings().setBool(setting::DeadlineWarning, warning_->warn()); });
 }
 
 void TaskPage::Button43Click() {
     runAction(this, [&] {
         // The days are stored as typed; the view takes a whole number only (else 3).
-        const std::string days = ss(daysAhead_->text());
-        const bool warn = warn_->isChecked();
+        const std::string days = ss(warning_->days());
+        const bool warn = warning_->warn();
         host_.data().settings().update([&](IniFile& ini) {
             ini.writeString(setting::DaysAhead.section, setting::DaysAhead.key, days);
             ini.writeBool(setting::DeadlineWarning.section, setting::DeadlineWarning.key, warn);
@@ -306,39 +170,27 @@ void TaskPage::Button43Click() {
     updateControls();
 }
 
-const Task* TaskPage::currentTask() const {
-    const ViewData& v = views_[current_];
-    const int row = v.grid->currentRow();
-    if (row < 0 || row >= static_cast<int>(v.rows.size())) return nullptr;
-    return &v.rows[static_cast<size_t>(row)];
-}
+const Task* TaskPage::currentTask() const { return views_[current_]->current(); }
 
-void TaskPage::selectRow(View view, int row) {
-    const bool wasLoading = loading_;
-    loading_ = true;
-    views_[view].grid->setCurrentCell(row, 0);
-    loading_ = wasLoading;
+void TaskPage::showOpenNote() {
+    const Task* t = views_[OpenView]->current();
+    openNote_->setPlainText(t ? qs(t->poznamka) : QString());
 }
 
 void TaskPage::rowChanged(View view, int row, int previousRow) {
-    if (loading_) return;
-    if (view == OpenView) {
-        const auto& rows = views_[OpenView].rows;
-        openNote_->setPlainText(row >= 0 && row < static_cast<int>(rows.size()) ? qs(rows[static_cast<size_t>(row)].poznamka)
-                                                                               : QString());
-    }
+    if (view == OpenView) showOpenNote();
     if (view != current_) return;
     if (state_ != State::Browse) {
         // Moving to another task saves the one being edited, as leaving a record does.
-        const auto& rows = views_[view].rows;
-        const std::int64_t target = row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<size_t>(row)].id : 0;
+        const Task* target = views_[view]->at(row);
+        const std::int64_t targetId = target ? target->id : 0;
         if (!postPending()) {
-            selectRow(view, previousRow);
+            views_[view]->selectQuietly(previousRow);
             return;
         }
-        const auto& after = views_[view].rows;
+        const auto& after = views_[view]->tasks();
         for (int r = 0; r < static_cast<int>(after.size()); ++r)
-            if (after[static_cast<size_t>(r)].id == target) selectRow(view, r);
+            if (after[static_cast<size_t>(r)].id == targetId) views_[view]->selectQuietly(r);
     }
     showRecord();
     updateControls();
@@ -354,46 +206,18 @@ bool TaskPage::Zmena_Datasource(View view) {
 
 // --- the edit controls -------------------------------------------------------
 
-void TaskPage::showRecord() {
-    loading_ = true;
-    const Task* t = state_ == State::Browse ? currentTask() : &pending_;
-    if (t) {
-        date_->setBlank(false);
-        date_->setDate(toQDate(t->datum.date));
-        title_->setText(qs(t->nazev));
-        note_->setPlainText(qs(t->poznamka));
-        done_->setChecked(t->splneno);
-    } else {
-        // An empty view: no date shown.
-        date_->setBlank(true);
-        title_->clear();
-        note_->clear();
-        done_->setChecked(false);
-    }
-    loading_ = false;
-}
+void TaskPage::showRecord() { editor_->showTask(state_ == State::Browse ? currentTask() : &pending_); }
 
 void TaskPage::updateControls() {
-    const ViewData& v = views_[current_];
-    const int row = v.grid->currentRow();
-    const int n = static_cast<int>(v.rows.size());
+    const TaskGrid& v = *views_[current_];
     const bool has = currentTask() != nullptr;
     const bool editing = state_ != State::Browse;
-    nav_[First]->setEnabled(has && row > 0);
-    nav_[Prior]->setEnabled(has && row > 0);
-    nav_[Next]->setEnabled(has && row < n - 1);
-    nav_[Last]->setEnabled(has && row < n - 1);
-    nav_[Insert]->setEnabled(!editing);
-    nav_[Delete]->setEnabled(has || editing);
-    nav_[EditButton]->setEnabled(has && !editing);
-    nav_[Post]->setEnabled(editing);
-    nav_[Cancel]->setEnabled(editing);
-    nav_[Refresh]->setEnabled(!editing);
-    for (QWidget* w : std::initializer_list<QWidget*>{date_, title_, note_, done_}) w->setEnabled(has || editing);
+    navigator_->update(has, v.currentRow(), static_cast<int>(v.tasks().size()), editing);
+    editor_->setEditable(has || editing);
 }
 
 void TaskPage::userChanged() {
-    if (loading_ || state_ != State::Browse) return;
+    if (state_ != State::Browse) return;
     const Task* t = currentTask();
     if (!t) return;
     // Typing into a shown task starts editing it.
@@ -404,11 +228,7 @@ void TaskPage::userChanged() {
 
 bool TaskPage::postPending() {
     if (state_ == State::Browse) return true;
-    Task t = pending_;
-    t.datum.date = fromQDate(date_->date());
-    t.nazev = ss(title_->text());
-    t.poznamka = ss(note_->toPlainText());
-    t.splneno = done_->isChecked();  // a new task is stored as not done, never empty
+    Task t = editor_->edited(pending_);
     const bool saved = runAction(this, [&] {
         TaskStore& store = host_.data().tasks();
         if (state_ == State::Insert) t.id = store.insert(t);
@@ -417,16 +237,8 @@ bool TaskPage::postPending() {
     if (!saved) return false;  // the record stays in edit mode
     state_ = State::Browse;
     pending_ = Task{};
-    // The saved task stays current where it is still listed; the other views
-    // keep the task they showed.
-    runAction(this, [&] {
-        for (View v : {ApproachingView, OpenView, OverdueView}) {
-            if (v == current_) fillView(v, t.id);
-            else refreshView(v);
-        }
-    });
-    showRecord();
-    updateControls();
+    // The saved task stays current where it is still listed.
+    refreshAll(t.id);
     return true;
 }
 
@@ -443,7 +255,7 @@ void TaskPage::insertRecord(const QDate& date) {
     state_ = State::Insert;
     showRecord();
     updateControls();
-    title_->setFocus();
+    editor_->focusTitle();
 }
 
 void TaskPage::deleteRecord() {
@@ -462,11 +274,10 @@ void TaskPage::deleteRecord() {
 }
 
 void TaskPage::moveBy(int step) {
-    const ViewData& v = views_[current_];
-    const int n = static_cast<int>(v.rows.size());
+    const TaskGrid& v = *views_[current_];
+    const int n = static_cast<int>(v.tasks().size());
     if (n == 0) return;
-    const int row = std::clamp(v.grid->currentRow() + step, 0, n - 1);
-    v.grid->setCurrentCell(row, 0);
+    v.widget()->setCurrentCell(std::clamp(v.currentRow() + step, 0, n - 1), 0);
 }
 
 void TaskPage::Lhuty_DBNavigatorClick(NavButton button, bool ctrl) {
@@ -481,7 +292,7 @@ void TaskPage::Lhuty_DBNavigatorClick(NavButton button, bool ctrl) {
             if (state_ == State::Browse && currentTask()) {
                 pending_ = *currentTask();
                 state_ = State::Edit;
-                title_->setFocus();
+                editor_->focusTitle();
             }
             break;
         case Post: postPending(); break;
@@ -508,7 +319,7 @@ void TaskPage::showEvent(QShowEvent* e) {
 bool TaskPage::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::FocusIn && isEntry(static_cast<QFocusEvent*>(e)->reason())) {
         for (int v = 0; v < 3; ++v)
-            if (watched == views_[static_cast<size_t>(v)].grid) Zmena_Datasource(static_cast<View>(v));
+            if (watched == views_[static_cast<size_t>(v)]->widget()) Zmena_Datasource(static_cast<View>(v));
     }
     return QWidget::eventFilter(watched, e);
 }

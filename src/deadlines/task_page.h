@@ -2,20 +2,22 @@
 #include <QDate>
 #include <QWidget>
 #include <array>
-#include <vector>
+#include <memory>
+#include <optional>
 
 #include "deadlines/task_store.h"
+#include "deadlines/ui/task_navigator.h"
 
 class QCheckBox;
-class QLineEdit;
 class QPlainTextEdit;
-class QTableWidget;
 class QToolButton;
 
 namespace verdika::ui {
 
-class BlankDateEdit;
 class PageHost;
+class TaskEditor;
+class TaskGrid;
+class TaskWarningBox;
 
 // The page "Úkolníček": the task list in three views of the same table (open
 // tasks, tasks falling due within the warning days, overdue tasks), one set
@@ -26,9 +28,11 @@ public:
     enum View { OpenView = 0, ApproachingView = 1, OverdueView = 2 };
     enum class State { Browse, Edit, Insert };
     // The navigator's buttons, in their order.
-    enum NavButton { First, Prior, Next, Last, Insert, Delete, EditButton, Post, Cancel, Refresh, kNavButtons };
+    using NavButton = TaskNavigator::Button;
+    using enum TaskNavigator::Button;
 
     explicit TaskPage(PageHost& host, QWidget* parent = nullptr);
+    ~TaskPage() override;
     // Starts a new task in the open view with the date preset.
     void startTaskWithDate(const QDate& date);
 
@@ -45,25 +49,22 @@ public:
 
     View currentView() const { return current_; }
     State state() const { return state_; }
-    const std::vector<Task>& rows(View view) const { return views_[view].rows; }
-    QToolButton* navigatorButton(NavButton b) const { return nav_[b]; }
+    const std::vector<Task>& rows(View view) const;
+    QToolButton* navigatorButton(NavButton b) const { return navigator_->button(b); }
 
 protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    struct ViewData {
-        QTableWidget* grid = nullptr;
-        std::vector<Task> rows;
-    };
-
-    void buildNavigator(QWidget* parent);
+    QWidget* buildViews();
+    QWidget* buildSide();
     void fillView(View view, std::int64_t keepId);
     void refreshView(View view);
+    void refreshAll(std::optional<std::int64_t> currentKeep = {});
     const Task* currentTask() const;
-    void selectRow(View view, int row);
     void rowChanged(View view, int row, int previousRow);
+    void showOpenNote();
     void showRecord();
     void updateControls();
     void userChanged();
@@ -74,21 +75,16 @@ private:
     void moveBy(int step);
 
     PageHost& host_;
-    std::array<ViewData, 3> views_;
+    std::array<std::unique_ptr<TaskGrid>, 3> views_;
     View current_ = OpenView;
     State state_ = State::Browse;
-    Task pending_;          // the record being edited or inserted
-    bool loading_ = false;  // controls are being filled by the program
+    Task pending_;  // the record being edited or inserted
 
-    std::array<QToolButton*, kNavButtons> nav_{};
-    BlankDateEdit* date_ = nullptr;   // Lhuty_DBDateTimePicker
-    QLineEdit* title_ = nullptr;      // DBEdit1
-    QPlainTextEdit* note_ = nullptr;  // DBMemo1
-    QCheckBox* done_ = nullptr;       // DBCheckBox1
+    TaskNavigator* navigator_ = nullptr;  // Lhuty_DBNavigator
+    TaskEditor* editor_ = nullptr;
     QPlainTextEdit* openNote_ = nullptr;  // DBMemo2
-    QCheckBox* showAll_ = nullptr;    // I_Splnene_CheckBox
-    QCheckBox* warn_ = nullptr;       // Lhuty_upozorneni_CheckBox
-    QLineEdit* daysAhead_ = nullptr;  // Dni_Predem_Edit
+    QCheckBox* showAll_ = nullptr;        // I_Splnene_CheckBox
+    TaskWarningBox* warning_ = nullptr;
 };
 
 }  // namespace verdika::ui

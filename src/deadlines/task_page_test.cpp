@@ -70,6 +70,17 @@ private slots:
         QVERIFY(app.page->navigatorButton(TaskPage::First)->isHidden());
     }
 
+    void focusStartsInTheOpenTasksOrInAHandedOverTitle() {
+        TaskFixture app;
+        QTRY_COMPARE(app.window->focusWidget(), app.grid("Lhuty1_DBGrid"));
+
+        AppFixture handedOver;
+        handedOver.window->show();
+        handedOver.window->startTaskWithDate(QDate(2031, 3, 3));
+        auto* title = handedOver.find<QLineEdit>("DBEdit1");
+        QTRY_COMPARE(handedOver.window->focusWidget(), title);
+    }
+
     void insertPresetsTodayAndSavesAnOpenTask() {
         TaskFixture app;
         QVERIFY(app.date()->isBlank());  // an empty view shows no date

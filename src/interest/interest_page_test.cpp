@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -314,6 +316,55 @@ private slots:
         // The deadline page hands over a due date.
         app.window->setInterestDueDate(QDate(2025, 5, 5));
         QCOMPARE(p.get<QDateEdit>("zadluzeno_DateTimePicker")->date(), QDate(2025, 5, 5));
+    }
+
+    void firstShowFocusesThePrincipalAndTypingReplacesItsZero() {
+        AppFixture app;
+        app.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+        app.window->showPage(ui::kInterestPage);
+        auto* principal = app.find<QLineEdit>("Zadluzeno_Edit");
+        QTRY_VERIFY(principal->hasFocus());
+        QTRY_COMPARE(principal->selectedText(), QStringLiteral("0,00"));
+        QTest::keyClicks(principal, QStringLiteral("12345"));
+        QCOMPARE(principal->text(), QStringLiteral("12345"));
+    }
+
+    // Nothing on the page is squeezed below the size its text needs: a
+    // caption cut off, a date picker under its neighbour's button, a caption
+    // reaching its button's frame, a result-grid caption cut by its column.
+    void everyTextOnThePageShowsWhole() {
+        AppFixture app;
+        app.window->show();
+        app.window->showPage(ui::kInterestPage);
+        QCoreApplication::processEvents();
+        auto* page = app.page<ui::InterestPage>(ui::kInterestPage);
+        const QFontMetrics fm = page->fontMetrics();
+        for (QWidget* w : page->findChildren<QWidget*>()) {
+            if (!w->isVisible() || !w->parentWidget()->isVisible()) continue;
+            const bool text = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w) ||
+                              qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w);
+            if (text)
+                QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(w->objectName()));
+            if (auto* b = qobject_cast<QPushButton*>(w))
+                QVERIFY2(b->width() >= fm.horizontalAdvance(b->text()) + 16, qPrintable(b->text()));
+        }
+        const auto* until = app.find<QWidget>("Prodleni_Do_DateTimePicker");
+        const auto* today = app.find<QWidget>("Button16");
+        QVERIFY(!until->geometry().intersects(today->geometry()));
+
+        auto* grid = app.find<QTableWidget>("Vysledek_StringGrid");
+        const QHeaderView* header = grid->horizontalHeader();
+        const QFontMetrics hm = header->fontMetrics();
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            const QString caption = grid->horizontalHeaderItem(c)->text();
+            for (const QString& word : caption.split(' '))
+                QVERIFY2(hm.horizontalAdvance(word) < header->sectionSize(c), qPrintable(caption));
+            const QRect lines = hm.boundingRect(QRect(0, 0, header->sectionSize(c) - 8, 1000), Qt::TextWordWrap, caption);
+            QVERIFY2(lines.height() <= header->height(), qPrintable(caption));
+        }
+        QVERIFY(header->sectionViewportPosition(grid->columnCount() - 1) + hm.horizontalAdvance("Celkem:") <
+                grid->viewport()->width());
     }
 };
 

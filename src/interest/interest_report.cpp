@@ -53,8 +53,8 @@ std::string perMilleText(const Period& p) { return plain(p.perMille); }
 const char* const kDebtor[] = {"Žalovaný je povinen", "Žalovaná je povinna", "Žalovaní jsou povinni"};
 const char* const kCreditor[] = {"žalobci", "žalobkyni", "žalobcům"};
 
-std::string claim(const PetitionOptions& p) { return kDebtor[(p.debtor >= 0 && p.debtor < 3) ? p.debtor : 0]; }
-std::string creditor(const PetitionOptions& p) { return kCreditor[(p.creditor >= 0 && p.creditor < 3) ? p.creditor : 0]; }
+std::string claim(const PetitionOptions& p) { return kDebtor[static_cast<int>(p.debtor)]; }
+std::string creditor(const PetitionOptions& p) { return kCreditor[static_cast<int>(p.creditor)]; }
 
 const char* const kHalfYearClause =
     "přičemž v každém kalendářním pololetí, v němž trvá prodlení žalovaného, odpovídá výše úroků z prodlení ročně "
@@ -77,6 +77,10 @@ std::string quotedRow(const std::vector<std::string>& fields) {
 }
 
 }  // namespace
+
+const char* payFromText(PayFrom from) {
+    return from == PayFrom::PaymentOrder ? "doručení platebního rozkazu" : "právní moci rozhodnutí";
+}
 
 const char* regimeExplanation(int regime) {
     switch (regime) {
@@ -170,7 +174,7 @@ std::vector<GridRow> resultGrid(const Computation& c) {
 
 std::string petition1(const Computation& c, const PetitionOptions& po) {
     const bool fee = feeMode(c);
-    std::string t = claim(po) + " uhradit " + creditor(po) + " do " + po.days + " dnů od " + po.event;
+    std::string t = claim(po) + " uhradit " + creditor(po) + " do " + po.days + " dnů od " + payFromText(po.from);
     if (customInterest(c)) t += " smluvní";
     t += fee ? " poplatek z prodlení " : " úrok z prodlení ";
     const std::string annual = plain(c.annualRate);
@@ -226,7 +230,7 @@ std::string petition1(const Computation& c, const PetitionOptions& po) {
 std::vector<std::string> petition2(const Computation& c, const PetitionOptions& po) {
     const bool fee = feeMode(c);
     std::vector<std::string> lines;
-    lines.push_back(claim(po) + " do " + po.days + " dnů od " + po.event + " uhradit " + creditor(po) + ": ");
+    lines.push_back(claim(po) + " do " + po.days + " dnů od " + payFromText(po.from) + " uhradit " + creditor(po) + ": ");
     const std::string annual = plain(c.annualRate);
     const std::string dailyText = plain(c.dailyRate);
     for (const GroupResult& g : c.groups) {

@@ -9,12 +9,18 @@
 
 namespace verdika::interest {
 
-// The petition choices of the page.
+// The petition choices of the page, in the order of its radio items.
+enum class Defendant { Man, Woman, Several };  // "žalovaný", "žalovaná", "žalovaní"
+enum class Claimant { Man, Woman, Several };   // "žalobce", "žalobkyně", "žalobci"
+// The event the deadline to pay runs from.
+enum class PayFrom { FinalJudgment, PaymentOrder };  // "právní moci rozhodnutí", "doručení platebního rozkazu"
+const char* payFromText(PayFrom from);
+
 struct PetitionOptions {
-    int debtor = 0;    // 0 "žalovaný", 1 "žalovaná", 2 "žalovaní"
-    int creditor = 0;  // 0 "žalobce", 1 "žalobkyně", 2 "žalobci"
-    std::string days = "15";
-    std::string event = "právní moci rozhodnutí";  // or "doručení platebního rozkazu"
+    Defendant debtor = Defendant::Man;
+    Claimant creditor = Claimant::Man;
+    std::string days = "15";  // as typed: the petition repeats the text
+    PayFrom from = PayFrom::FinalJudgment;
 };
 
 // "Průběh výpočtu": the lines of the report.

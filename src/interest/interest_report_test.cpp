@@ -79,7 +79,7 @@ TEST(InterestTexts, PetitionsOfTheWorkedExample) {
               "z částky 5.099,25 Kč od 1.3.2015 do 31.3.2015 ve výši 8,05% ročně " + r5 + ",\n"
               "z částky 2.000,00 Kč od 1.7.2012 do 31.3.2015 ve výši 7,5% ročně " + r3 +
               ", a od 1.4.2015 až do zaplacení ve výši 7,5% ročně.\n\n");
-    EXPECT_EQ(petition2(example(), {2, 1, "3", "doručení platebního rozkazu"}),
+    EXPECT_EQ(petition2(example(), {Defendant::Several, Claimant::Woman, "3", PayFrom::PaymentOrder}),
               (Lines{"Žalovaní jsou povinni do 3 dnů od doručení platebního rozkazu uhradit žalobkyni: ",
                      "částku 10.000,00 Kč s 8,05% úrokem z prodlení od 15.1.2015 do 28.2.2015",
                      "částku 5.099,25 Kč s 8,05% úrokem z prodlení od 1.3.2015 do 31.3.2015 a nadále až do "
@@ -89,7 +89,7 @@ TEST(InterestTexts, PetitionsOfTheWorkedExample) {
     // A regime-5 group alone ends with its comma, turned into a full stop.
     Case one;
     one.debts = {{"14.1.2015", "13.2.2015", "10000", "A"}};
-    EXPECT_EQ(petition1(computeInterest(one, &shipped()), {1, 2, "15", "právní moci rozhodnutí"}),
+    EXPECT_EQ(petition1(computeInterest(one, &shipped()), {Defendant::Woman, Claimant::Several, "15", PayFrom::FinalJudgment}),
               "Žalovaná je povinna uhradit žalobcům do 15 dnů od právní moci rozhodnutí úrok z prodlení "
               "z částky 10.000,00 Kč od 15.1.2015 do 13.2.2015 ve výši 8,05% ročně " + r5 + ".");
 }

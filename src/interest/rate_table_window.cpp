@@ -9,6 +9,7 @@
 #include <QEvent>
 
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/date_edit.h"
 #include "common/ui/qt_convert.h"
 #include "interest/rate_table.h"
@@ -36,6 +37,8 @@ RateTableWindow::RateTableWindow(std::filesystem::path file, QWidget* parent)
     small.setPointSizeF(small.pointSizeF() * 0.85);
     list_->setFont(small);
     list_->viewport()->installEventFilter(this);
+    // Three whole columns of lines at any font size.
+    resize(std::max(width(), 3 * lineWidth() + 40), height());
     grid->addWidget(list_, 0, 0, 1, 3);
 
     grid->addWidget(new QLabel(QStringLiteral("Od"), this), 1, 0);
@@ -48,15 +51,15 @@ RateTableWindow::RateTableWindow(std::filesystem::path file, QWidget* parent)
     rate_->setObjectName(QStringLiteral("Edit1"));
     grid->addWidget(rate_, 2, 2);
 
-    auto button = [&](const char* name, const QString& caption, int col, void (RateTableWindow::*slot)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
+    auto button = [&](const QString& name, const QString& caption, int col, void (RateTableWindow::*slot)()) {
+        auto* b = pushButton(name, caption, this);
+        roomyCaption(b);
         connect(b, &QPushButton::clicked, this, [this, slot] { runAction(this, [&] { (this->*slot)(); }); });
         grid->addWidget(b, 3, col);
     };
-    button("Button1", QStringLiteral("Přidat"), 0, &RateTableWindow::Button1Click);
-    button("Button2", QStringLiteral("Uprav existující"), 1, &RateTableWindow::Button2Click);
-    button("Button3", QStringLiteral("Smaž"), 2, &RateTableWindow::Button3Click);
+    button(QStringLiteral("Button1"), QStringLiteral("Přidat"), 0, &RateTableWindow::Button1Click);
+    button(QStringLiteral("Button2"), QStringLiteral("Uprav existující"), 1, &RateTableWindow::Button2Click);
+    button(QStringLiteral("Button3"), QStringLiteral("Smaž"), 2, &RateTableWindow::Button3Click);
 
     auto* note = new QLabel(QStringLiteral("*pozn. repo sazby zadávat pouze ke dni 1.1. a 1.7. a ode dne 30.6.2010 "
                                            "zadávat hodnoty k 30.6., 1.7., 31.12. a 1.1."),
@@ -69,6 +72,10 @@ RateTableWindow::RateTableWindow(std::filesystem::path file, QWidget* parent)
     connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
 }
 
+int RateTableWindow::lineWidth() const {
+    return list_->fontMetrics().horizontalAdvance(QStringLiteral("30.12.2099;10,50")) + 10;
+}
+
 void RateTableWindow::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     runAction(this, [&] { reload(); });
@@ -77,7 +84,7 @@ void RateTableWindow::showEvent(QShowEvent* e) {
 bool RateTableWindow::eventFilter(QObject* watched, QEvent* e) {
     // Three columns across whatever width the list has.
     if (watched == list_->viewport() && e->type() == QEvent::Resize) {
-        const int w = std::max(60, (list_->viewport()->width() - 2) / 3);
+        const int w = std::max(lineWidth(), (list_->viewport()->width() - 2) / 3);
         list_->setGridSize(QSize(w, list_->fontMetrics().height() + 3));
     }
     return QDialog::eventFilter(watched, e);

@@ -34,6 +34,7 @@ protected:
 
 private:
     void store(std::vector<std::string> lines, const std::string& select);
+    int lineWidth() const;  // of the widest line a column must show
 
     std::filesystem::path file_;
     std::vector<std::string> lines_;

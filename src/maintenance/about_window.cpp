@@ -20,9 +20,9 @@
 #include "app/user_profile.h"
 #include "common/files.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
-#include "common/ui/named_button.h"
 #include "common/ui/qt_convert.h"
 #include "companion/release_stamp.h"
 #include "companion/ui/download.h"
@@ -94,17 +94,17 @@ QWidget* AboutWindow::buildButtons() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* check = namedButton(box, "Aktualizace_Button", QStringLiteral("Kontrola aktualizací"));
+    auto* check = pushButton(QStringLiteral("Aktualizace_Button"), QStringLiteral("Kontrola aktualizací"), box);
     checkAfterStart_ = new QCheckBox(QStringLiteral("Kontrolovat po startu"), box);
     checkAfterStart_->setObjectName(QStringLiteral("CheckBox1"));
-    auto* laws = namedButton(box, "Button2", QStringLiteral("Aktualizovat právní předpisy"));
+    auto* laws = pushButton(QStringLiteral("Button2"), QStringLiteral("Aktualizovat právní předpisy"), box);
     progress_ = new QProgressBar(box);
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     progress_->setRange(0, static_cast<int>(updates::kLawDownloads.size()));
     progress_->setFormat(QStringLiteral("%v z %m"));
     progress_->setVisible(false);
-    auto* news = namedButton(box, "Button3", QStringLiteral("Novinky"));
-    auto* folder = namedButton(box, "Button4", QStringLiteral("Zobrazit adresář datových souborů"));
+    auto* news = pushButton(QStringLiteral("Button3"), QStringLiteral("Novinky"), box);
+    auto* folder = pushButton(QStringLiteral("Button4"), QStringLiteral("Zobrazit adresář datových souborů"), box);
     grid->addWidget(check, 0, 0);
     grid->addWidget(checkAfterStart_, 0, 1);
     grid->addWidget(laws, 1, 0);
@@ -132,7 +132,7 @@ QWidget* AboutWindow::buildProfile() {
         form->addRow(QString::fromUtf8(kProfileLabels[i]), profile_[i]);
     }
     auto* row = new QHBoxLayout;
-    auto* save = namedButton(group, "Button1", QStringLiteral("Ulož"));
+    auto* save = pushButton(QStringLiteral("Button1"), QStringLiteral("Ulož"), group);
     profileNote_ = new QLabel(group);
     profileNote_->setObjectName(QStringLiteral("profil_stav_label"));
     row->addWidget(save);

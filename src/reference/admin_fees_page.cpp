@@ -8,9 +8,9 @@
 
 #include "app/data_module.h"
 #include "app/ui/page_host.h"
+#include "common/ui/controls.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
-#include "common/ui/named_button.h"
 #include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
@@ -26,19 +26,19 @@ AdminFeesPage::AdminFeesPage(PageHost& host, QWidget* parent) : QWidget(parent),
     layout->addWidget(hint);
 
     auto* tools = new QHBoxLayout;
-    auto* back = namedButton(this, "Zpet_Button", QStringLiteral("Zpět"));
-    auto* forward = namedButton(this, "Vpred_Button", QStringLiteral("Vpřed"));
+    auto* back = pushButton(QStringLiteral("Zpet_Button"), QStringLiteral("Zpět"), this);
+    auto* forward = pushButton(QStringLiteral("Vpred_Button"), QStringLiteral("Vpřed"), this);
     // The browser that shows the act keeps the history of its pages.
     for (auto* b : {back, forward}) {
         b->setEnabled(false);
         b->setToolTip(QStringLiteral("Zpět a vpřed se přechází v okně prohlížeče."));
     }
-    auto* home = namedButton(this, "Domu_Button", QStringLiteral("Domů"));
+    auto* home = pushButton(QStringLiteral("Domu_Button"), QStringLiteral("Domů"), this);
     home->setToolTip(QStringLiteral("Otevře zákon o správních poplatcích ve výchozím prohlížeči."));
     address_ = new QLineEdit(this);
     address_->setObjectName(QStringLiteral("Edit3"));
     address_->setReadOnly(true);
-    auto* find = namedButton(this, "Hledat_Button", QStringLiteral("Hledat v textu zákona"));
+    auto* find = pushButton(QStringLiteral("Hledat_Button"), QStringLiteral("Hledat v textu zákona"), this);
     tools->addWidget(back);
     tools->addWidget(forward);
     tools->addWidget(home);

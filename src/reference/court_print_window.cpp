@@ -14,6 +14,7 @@
 #include "app/settings.h"
 #include "common/rtf.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/desktop.h"
 #include "common/ui/qt_convert.h"
 #include "companion/ui/print_margins.h"
@@ -51,11 +52,9 @@ CourtPrintWindow::CourtPrintWindow(Settings& settings, QWidget* parent) : QDialo
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* print = new QPushButton(QStringLiteral("Tisk"), this);
-    print->setObjectName(QStringLiteral("BitBtn1"));
+    auto* print = pushButton(QStringLiteral("BitBtn1"), QStringLiteral("Tisk"), this);
     print->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Storno"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    auto* cancel = pushButton(QStringLiteral("BitBtn2"), QStringLiteral("Storno"), this);
     buttons->addWidget(print);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);

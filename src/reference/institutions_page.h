@@ -1,20 +1,20 @@
 #pragma once
 #include <QWidget>
-#include <array>
 #include <memory>
 #include <vector>
 
 #include "reference/institutions.h"
 
-class QButtonGroup;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
 class QTableWidget;
 
 namespace verdika::ui {
 
+class CompetentCourtBox;
 class CourtPrintWindow;
+class InstitutionDetailsBox;
+class InstitutionMapsBox;
+class InstitutionSearchBox;
+class InstitutionToolsBox;
 class PageHost;
 
 // The page "Adresy institucí": the directory of courts, prosecutor's offices
@@ -54,37 +54,25 @@ private:
     enum class ListSource { Other, Search };
 
     QWidget* buildGrid();
-    QWidget* buildDetails();
-    QWidget* buildSearch();
-    QWidget* buildCompetentCourt();
-    QWidget* buildTools();
-    QWidget* buildMaps();
+    void connectRegions();
     void fill(std::vector<Institution> rows, ListSource source);
     void showCurrent();
-    KindSet kinds() const;
-    SearchField field() const;
     void kindOrFieldChanged();
     bool needCurrent();
+    QString mapLink(MapButton which);
 
     PageHost& host_;
     std::unique_ptr<InstitutionDirectory> directory_;
     std::vector<Institution> rows_;
     ListSource source_ = ListSource::Other;
 
-    QTableWidget* grid_ = nullptr;                  // DBGrid1
-    std::array<QLineEdit*, 6> details_{};           // nazev, ulice, psc, mesto, telefon, fax
-    QLabel* email_ = nullptr;                       // DBText7
-    QLabel* www_ = nullptr;                         // DBText9
-    QLineEdit* search_ = nullptr;                   // Edit29
-    QButtonGroup* fields_ = nullptr;
-    std::array<QCheckBox*, kInstitutionKinds> kindBoxes_{};
-    QLineEdit* municipality_ = nullptr;             // Edit17
-    QLabel* matched_ = nullptr;                     // DBText8
-    QLineEdit* officeStreet_ = nullptr;             // Ulice_Edit
-    QLineEdit* officeTown_ = nullptr;               // Mesto_Edit
-    QLineEdit* otherStreet_ = nullptr;              // ulice2_Edit
-    QLineEdit* otherTown_ = nullptr;                // mesto2_edit
-    CourtPrintWindow* print_ = nullptr;             // TSoud_Print_Form
+    QTableWidget* grid_ = nullptr;  // DBGrid1
+    InstitutionDetailsBox* details_ = nullptr;
+    InstitutionSearchBox* search_ = nullptr;
+    CompetentCourtBox* competent_ = nullptr;
+    InstitutionToolsBox* tools_ = nullptr;
+    InstitutionMapsBox* maps_ = nullptr;
+    CourtPrintWindow* print_ = nullptr;  // TSoud_Print_Form
 };
 
 }  // namespace verdika::ui

@@ -55,6 +55,7 @@ class InstitutionsPageTest : public QObject {
 private slots:
     void opensOnTheWholeDirectoryByName() {
         Fixture app;
+        QTRY_COMPARE(app.window->focusWidget(), app.find<QLineEdit>("Edit29"));  // ready to search
         QCOMPARE(app.grid()->rowCount(), 249);
         QCOMPARE(app.grid()->currentRow(), 0);
         QCOMPARE(app.find<QLineEdit>("nazev")->text(), app.grid()->item(0, 0)->text());

@@ -18,9 +18,10 @@
 #include "common/files.h"
 #include "common/text.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/desktop.h"
+#include "common/ui/first_focus.h"
 #include "common/ui/messages.h"
-#include "common/ui/named_button.h"
 #include "common/ui/qt_convert.h"
 #include "companion/ui/download.h"
 #include "reference/laws.h"
@@ -63,7 +64,7 @@ LawsPage::LawsPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(hos
 
     auto* right = new QGridLayout;
     right->addWidget(new QLabel(QStringLiteral("Historie"), this), 0, 0);
-    auto* clear = namedButton(this, "Button72", QStringLiteral("x"));
+    auto* clear = pushButton(QStringLiteral("Button72"), QStringLiteral("x"), this);
     clear->setToolTip(QStringLiteral("Vymazat historii"));
     clear->setFixedWidth(clear->fontMetrics().horizontalAdvance(QStringLiteral("xxxx")) + 8);
     right->addWidget(clear, 0, 1, Qt::AlignRight);
@@ -79,6 +80,7 @@ LawsPage::LawsPage(PageHost& host, QWidget* parent) : QWidget(parent), host_(hos
     connect(history_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { zakon_nacist_ButtonClick(item->text()); });
 
+    focusWhenFirstShown(this, idEdit_);
     historyIds_ = laws::loadHistory(host_.data().dataFile(laws::kHistoryFile));
     showHistory();
 }
@@ -96,9 +98,9 @@ QWidget* LawsPage::buildToolRows() {
     idEdit_->setMaxLength(40);
     idEdit_->setFixedWidth(idEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000/0000 Sb.")) + 20);
     label->setBuddy(idEdit_);
-    auto* load = namedButton(tools, "zakon_nacist_Button", QStringLiteral("Načíst zákon"));
-    auto* find = namedButton(tools, "Button71", QStringLiteral("Hledání v předpise"));
-    auto* word = namedButton(tools, "Button73", QStringLiteral("Export WORD"));
+    auto* load = pushButton(QStringLiteral("zakon_nacist_Button"), QStringLiteral("Načíst zákon"), tools);
+    auto* find = pushButton(QStringLiteral("Button71"), QStringLiteral("Hledání v předpise"), tools);
+    auto* word = pushButton(QStringLiteral("Button73"), QStringLiteral("Export WORD"), tools);
     first->addWidget(label);
     first->addWidget(idEdit_);
     first->addWidget(load);
@@ -109,7 +111,7 @@ QWidget* LawsPage::buildToolRows() {
 
     auto* second = new QHBoxLayout;
     for (const auto& q : kQuickLaws) {
-        auto* b = namedButton(tools, q.name, QString::fromUtf8(q.caption));
+        auto* b = pushButton(QString::fromLatin1(q.name), QString::fromUtf8(q.caption), tools);
         const QString id = QString::fromLatin1(q.id);
         b->setToolTip(id);
         second->addWidget(b);

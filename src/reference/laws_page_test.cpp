@@ -66,6 +66,9 @@ private slots:
     void fetchShowsTheTextRecordsTheHistoryAndCopiesTheAddress() {
         LawsFixture f;
         MessageRecorder messages;
+        f.app->window->show();
+        f.app->window->showPage(ui::kLawsPage);
+        QTRY_COMPARE(f.app->window->focusWidget(), f.w<QLineEdit>("Zakon_Cislo_Edit"));
         f.w<QLineEdit>("Zakon_Cislo_Edit")->setText(QStringLiteral("262/2006 Sb."));
         QTest::mouseClick(f.w<QPushButton>("zakon_nacist_Button"), Qt::LeftButton);
         QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.messages.join('\n')));

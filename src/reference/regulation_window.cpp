@@ -11,6 +11,7 @@
 
 #include "common/errors.h"
 #include "common/files.h"
+#include "common/ui/controls.h"
 #include "common/ui/find_dialog.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
@@ -24,14 +25,10 @@ RegulationWindow::RegulationWindow(QWidget* parent) : QDialog(parent) {
     resize(780, 620);
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("vyhledat v textu"), this);
     re_ = new QLineEdit(this);
     re_->setObjectName(QStringLiteral("RE"));
-    label->setBuddy(re_);
-    find_ = new QPushButton(QStringLiteral("najít"), this);
-    find_->setObjectName(QStringLiteral("Button1"));
-    find_->setAutoDefault(false);
-    top->addWidget(label);
+    find_ = pushButton(QStringLiteral("Button1"), QStringLiteral("najít"), this);
+    top->addWidget(buddyLabel(QStringLiteral("vyhledat v textu"), re_, this));
     top->addWidget(re_, 1);
     top->addWidget(find_);
     layout->addLayout(top);

@@ -152,6 +152,7 @@ private slots:
         auto* value = p.w<QLineEdit>("tarifni_hodnota_edit");
         QCOMPARE(QApplication::focusWidget(), value);
         QVERIFY(p.field("Tarif_Odmena_Celkem").isEmpty());
+        QCoreApplication::processEvents();  // the zero is selected once the focus has come
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12345"));
         QCOMPARE(value->text(), QStringLiteral("12345"));
         p.compute();
@@ -162,6 +163,7 @@ private slots:
         // A click into a percentage holding 0 selects it too; typing replaces it.
         auto* raise = p.w<QLineEdit>("Zvyseni_Procento_Tarif_Edit");
         QTest::mouseClick(raise, Qt::LeftButton, {}, QPoint(4, raise->height() / 2));
+        QCoreApplication::processEvents();
         QTest::keyClicks(raise, QStringLiteral("15"));
         QCOMPARE(raise->text(), QStringLiteral("15"));
 

@@ -8,6 +8,7 @@
 
 #include "app/paths.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/qt_convert.h"
 #include "travel/distances.h"
 
@@ -19,12 +20,10 @@ DistanceWindow::DistanceWindow(const AppPaths& paths, QWidget* parent) : QDialog
     setModal(false);
     auto* grid = new QGridLayout(this);
     auto makeList = [&](const char* name, const char* caption, int column) {
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
         auto* list = new QListWidget(this);
         list->setObjectName(QString::fromLatin1(name));
         for (std::string_view town : travel::kTowns) list->addItem(qs(town));
-        label->setBuddy(list);
-        grid->addWidget(label, 0, column);
+        grid->addWidget(buddyLabel(QString::fromUtf8(caption), list, this), 0, column);
         grid->addWidget(list, 1, column);
         return list;
     };
@@ -39,11 +38,9 @@ DistanceWindow::DistanceWindow(const AppPaths& paths, QWidget* parent) : QDialog
     note->setStyleSheet(QStringLiteral("color: #a00000;"));
     grid->addWidget(note, 2, 0, 1, 2);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("BitBtn1"));
+    auto* ok = pushButton(QStringLiteral("BitBtn1"), QStringLiteral("OK"), this);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Storno"), this);
-    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    auto* cancel = pushButton(QStringLiteral("BitBtn2"), QStringLiteral("Storno"), this);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);

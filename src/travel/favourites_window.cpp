@@ -1,11 +1,9 @@
 #include "travel/favourites_window.h"
 
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -14,9 +12,11 @@
 #include "common/errors.h"
 #include "common/files.h"
 #include "common/ui/action.h"
+#include "common/ui/controls.h"
 #include "common/ui/grid_helpers.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
+#include "common/ui/zero_select.h"
 #include "travel/user_files.h"
 
 namespace verdika::ui {
@@ -32,40 +32,35 @@ FavouritesWindow::FavouritesWindow(std::filesystem::path file, QWidget* parent)
     auto* layout = new QVBoxLayout(group);
 
     auto* form = new QFormLayout;
-    auto makeEdit = [&](const char* name, const char* caption, const QString& text) {
-        auto* e = new QLineEdit(text, group);
+    auto makeEdit = [&](const char* name, const char* caption) {
+        auto* e = new QLineEdit(group);
         e->setObjectName(QString::fromLatin1(name));
         form->addRow(QString::fromUtf8(caption), e);
         return e;
     };
-    name_ = makeEdit("Popis_Edit", "&Název cesty", QString());
-    distance_ = makeEdit("Vzdalenost_Edit", "&Vzdálenost", QStringLiteral("0"));
-    halfHours_ = makeEdit("Pulhodin_Edit", "&Počet půlhodin", QStringLiteral("0"));
+    name_ = makeEdit("Popis_Edit", "&Název cesty");
+    distance_ = makeEdit("Vzdalenost_Edit", "&Vzdálenost");
+    halfHours_ = makeEdit("Pulhodin_Edit", "&Počet půlhodin");
+    for (QLineEdit* number : {distance_, halfHours_}) {
+        number->setText(QStringLiteral("0"));
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        number->setMaximumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("00000,00")) + 14);
+        selectZeroOnFocus(number);
+    }
     layout->addLayout(form);
-    auto* add = new QPushButton(QStringLiteral("Přidat cestu"), group);
-    add->setObjectName(QStringLiteral("Button4"));
+    auto* add = pushButton(QStringLiteral("Button4"), QStringLiteral("Přidat cestu"), group);
     layout->addWidget(add, 0, Qt::AlignRight);
 
-    auto* captions = new QHBoxLayout;
-    for (const char* c : {"Název cesty", "km", "čas"}) captions->addWidget(new QLabel(QString::fromUtf8(c), group), c[0] == 'N' ? 3 : 1);
-    layout->addLayout(captions);
-    grid_ = new QTableWidget(0, 3, group);
-    grid_->setObjectName(QStringLiteral("Oblibene_Cesty_StringGrid"));
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_ = dataGrid(QStringLiteral("Oblibene_Cesty_StringGrid"),
+                     {QStringLiteral("Název cesty"), QStringLiteral("km"), QStringLiteral("čas")}, group, 0);
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    grid_->setColumnWidth(1, 70);
-    grid_->setColumnWidth(2, 60);
+    grid_->resizeColumnToContents(1);
+    grid_->resizeColumnToContents(2);
     layout->addWidget(grid_, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* remove = new QPushButton(QStringLiteral("Odstranit"), group);
-    remove->setObjectName(QStringLiteral("Button11"));
-    auto* insert = new QPushButton(QStringLiteral("Vložit do cestovného"), group);
-    insert->setObjectName(QStringLiteral("Button1"));
+    auto* remove = pushButton(QStringLiteral("Button11"), QStringLiteral("Odstranit"), group);
+    auto* insert = pushButton(QStringLiteral("Button1"), QStringLiteral("Vložit do cestovného"), group);
     insert->setDefault(true);
     buttons->addWidget(remove);
     buttons->addStretch();
@@ -90,6 +85,8 @@ void FavouritesWindow::reload() {
             setCellText(grid_, i, 1, qs(t.distanceText));
             setCellText(grid_, i, 2, qs(t.halfHoursText));
         }
+        grid_->resizeColumnToContents(1);
+        grid_->resizeColumnToContents(2);
         if (!trips.empty() && grid_->currentRow() < 0) grid_->selectRow(0);
     });
 }

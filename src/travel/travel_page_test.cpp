@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -303,6 +304,38 @@ private slots:
         QVERIFY(!w->isVisible());
         QCOMPARE(t.edit("Vzdalenost_Edit")->text(), QStringLiteral("121,5"));
         QCOMPARE(t.edit("Pulhodin_Edit")->text(), QStringLiteral("3"));
+    }
+
+    // What a new user meets first: the date has the focus, a click into a
+    // field holding 0 and typing replaces the zero, Enter computes, and no
+    // caption of the trip list is cut.
+    void firstImpressions() {
+        MessageRecorder messages;
+        TravelApp t;
+        t.app.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.app.window.get()));
+        QCOMPARE(QApplication::focusWidget(), t.get<QDateEdit>("Cestovne_DateTimePicker"));
+
+        t.addCar(QStringLiteral("Octavia"), QStringLiteral("7"), 1);
+        t.get<QDateEdit>("Cestovne_DateTimePicker")->setDate(QDate(2010, 6, 15));
+        for (const char* name : {"Vzdalenost_Edit", "Pulhodin_Edit"}) {
+            QLineEdit* e = t.edit(name);
+            QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(e->width() - 6, e->height() / 2));
+            QTRY_COMPARE(e->selectedText(), QStringLiteral("0"));
+            QTest::keyClicks(e, QStringLiteral("2"));
+            QCOMPARE(e->text(), QStringLiteral("2"));
+        }
+        QTest::keyClick(t.edit("Pulhodin_Edit"), Qt::Key_Return);
+        QVERIFY(messages.messages.isEmpty());
+        // 2 km × 3,90 + 2 km × 7 l × 27,20 / 100 + 2 half-hours × 100
+        QCOMPARE(t.edit("Cestovne_Vysledek_Edit")->text(), QStringLiteral("211,61 Kč"));
+
+        QTableWidget* list = t.list();
+        const QFontMetrics fm(list->horizontalHeader()->font());
+        for (int c = 0; c < list->columnCount(); ++c) {
+            const QString caption = list->horizontalHeaderItem(c)->text();
+            QVERIFY2(list->columnWidth(c) > fm.horizontalAdvance(caption), qPrintable(caption));
+        }
     }
 
     void carsRemovedAndOwnPricesSaved() {

@@ -25,13 +25,13 @@ TripResult computeTrip(const TripInput& in, const Car& car, const RateVersion& r
     r.reason = in.reason;
     r.carName = car.name;
     r.consumption = car.consumption;
-    r.ownPrices = in.ownPrices;
+    r.ownPrices = in.priceSource == PriceSource::Own;
     r.parking = in.parking;
     r.accommodation = in.accommodation;
     r.standardVat = in.standardVat;
     r.reducedVat = in.reducedVat;
     r.rateVersion = rates.name;
-    r.fuelPrice = in.ownPrices ? ownFuelPrice.value_or(0) : decreeFuelPrice(rates, car.fuelKind);
+    r.fuelPrice = r.ownPrices ? ownFuelPrice.value_or(0) : decreeFuelPrice(rates, car.fuelKind);
     r.perKm = rates.perKm;
     r.perHalfHour = rates.perHalfHour;
     r.distance = in.roundTrip ? in.distance * 2 : in.distance;
@@ -44,7 +44,7 @@ TripResult computeTrip(const TripInput& in, const Car& car, const RateVersion& r
     if (in.hours > 0) {
         r.mealsApply = true;
         const auto band = mealBand(in.hours);
-        const double daily = band ? rates.meal(*band, in.upperMealBound) : 0;
+        const double daily = band ? rates.meal(*band, in.mealBound == MealBound::Upper) : 0;
         r.meals = daily * static_cast<double>(in.days);
     }
     if (in.vatPayer) {
@@ -92,32 +92,63 @@ std::vector<std::string> summaryLines(const TripResult& r) {
     return out;
 }
 
-TripResult calculateTrip(const TripForm& form, const TripFiles& files) {
-    if (form.carIndex < 0) throw TripError(kNoCarMessage);
-    const Car car = readCar(files.cars, form.carIndex + 1);
+void resetTrip(TripForm& form) {
+    form.distance = "0";
+    form.halfHours = "0";
+    form.roundTrip = false;
+    form.reason = std::string(kTripReasons.front());
+    form.parking = "0";
+    form.accommodation = "0";
+    form.hours = "0";
+    form.days = "0";
+}
 
+namespace {
+
+// Everything but the distance and the half-hours, which the OK button reads
+// only after the rate version and the fuel price.
+TripInput readTripFields(const TripForm& form) {
     TripInput in;
     in.date = form.date;
     in.reason = form.reason;
     in.roundTrip = form.roundTrip;
     in.vatPayer = form.vatPayer;
-    in.upperMealBound = form.upperMealBound;
-    in.ownPrices = form.ownPrices;
+    in.mealBound = form.mealBound;
+    in.priceSource = form.priceSource;
     in.parking = parseDecimal(form.parking);
     in.accommodation = parseDecimal(form.accommodation);
     in.hours = parseInteger(form.hours);
     in.days = parseInteger(form.days);
     in.standardVat = parseDecimal(form.standardVat);
     in.reducedVat = parseDecimal(form.reducedVat);
+    return in;
+}
+
+void readTripDistance(const TripForm& form, TripInput& in) {
+    in.distance = parseDecimal(form.distance);
+    in.halfHours = parseInteger(form.halfHours);
+}
+
+}  // namespace
+
+TripInput readTripInput(const TripForm& form) {
+    TripInput in = readTripFields(form);
+    readTripDistance(form, in);
+    return in;
+}
+
+TripResult calculateTrip(const TripForm& form, const TripFiles& files) {
+    if (!form.carNumber) throw TripError(kNoCarMessage);
+    const Car car = readCar(files.cars, *form.carNumber);
+    TripInput in = readTripFields(form);
 
     const RateVersion rates = rateVersionOn(files.rates, form.date);
     if (car.fuelKind < 0 || car.fuelKind >= kFuelKinds) throw TripError(kNoFuelKindMessage);
     std::optional<double> own;
-    if (in.ownPrices) own = ownFuelPrice(files.ownPrices, car.fuelKind);
+    if (in.priceSource == PriceSource::Own) own = ownFuelPrice(files.ownPrices, car.fuelKind);
     else decreeFuelPrice(rates, car.fuelKind);  // stops before the remaining fields are read
 
-    in.distance = parseDecimal(form.distance);
-    in.halfHours = parseInteger(form.halfHours);
+    readTripDistance(form, in);
     return computeTrip(in, car, rates, own);
 }
 

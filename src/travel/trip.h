@@ -2,10 +2,12 @@
 // The cost of one business trip by car: flat compensation per km, fuel,
 // lost time (per started half-hour), parking, accommodation, meal allowance
 // and VAT, with the rates in force on the day of the trip.
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/dates.h"
@@ -22,8 +24,13 @@ inline constexpr const char* kNoFuelKindMessage =
 struct Car {
     std::string name;
     double consumption = 0;  // litres per 100 km
-    int fuelKind = -1;
+    int fuelKind = -1;       // as stored in "auta.ini"; outside 0–3 the car cannot be computed
 };
+
+// "Cena paliva": the decree's fuel prices or the user's own.
+enum class PriceSource { Decree, Own };
+// "Stravné": the lower or the upper end of the meal allowance's range.
+enum class MealBound { Lower, Upper };
 
 // The trip as entered, already parsed.
 struct TripInput {
@@ -35,12 +42,12 @@ struct TripInput {
     bool vatPayer = false;
     double standardVat = 0;  // %
     double reducedVat = 0;   // %
-    bool ownPrices = false;
+    PriceSource priceSource = PriceSource::Decree;
     double parking = 0;
     double accommodation = 0;
     std::int64_t hours = 0;  // duration, selects the meal-allowance band
     std::int64_t days = 1;   // multiplies the meal allowance
-    bool upperMealBound = true;
+    MealBound mealBound = MealBound::Upper;
 };
 
 struct TripResult {
@@ -75,31 +82,48 @@ struct TripResult {
 // 2012) stops with a TripError instead of computing the fuel with 0 Kč.
 double decreeFuelPrice(const RateVersion& rates, int fuelKind);
 
-// The computation proper. ownFuelPrice is used when input.ownPrices.
+// The computation proper. ownFuelPrice is used with PriceSource::Own.
 TripResult computeTrip(const TripInput& input, const Car& car, const RateVersion& rates,
                        std::optional<double> ownFuelPrice);
 
 // The summary text of the sub-page "Sumarizace", line by line.
 std::vector<std::string> summaryLines(const TripResult& r);
 
-// The texts of the page's controls, read in the order the page reads them.
+// The trip as the page, a row of the trip list and the command line fill it:
+// the numbers as typed (they are read when the trip is computed, so a text
+// that is not a number stops the computation with its own message), the
+// choices as types.
 struct TripForm {
     Date date{};
     std::string reason;
-    int carIndex = -1;  // item index of the car box, -1 when nothing is chosen
+    std::optional<std::int64_t> carNumber;  // in the car list (the car box's item + 1); none chosen
     std::string distance = "0";
     std::string halfHours = "0";
     bool roundTrip = false;
     bool vatPayer = false;
     std::string standardVat = "0";
     std::string reducedVat = "0";
-    bool ownPrices = false;
+    PriceSource priceSource = PriceSource::Decree;
     std::string parking = "0";
     std::string accommodation = "0";
     std::string hours = "0";
     std::string days = "1";
-    bool upperMealBound = true;
+    MealBound mealBound = MealBound::Upper;
 };
+
+// The reasons the reason box offers; the first is the default.
+inline constexpr std::array<std::string_view, 4> kTripReasons = {"soudní jednání", "místní šetření",
+                                                                 "návštěva ve věznici", "výslech svědka"};
+
+// "Vynulovat": distance, half-hours, parking, accommodation and duration
+// go back to 0 (the days too, not to their starting 1), the round trip is
+// unticked and the reason is the first suggestion; the date, car, VAT,
+// price source and meal bound stay.
+void resetTrip(TripForm& form);
+
+// Every text of the form read as a number, in the page's order. Throws
+// ConversionError naming the text that is not a number.
+TripInput readTripInput(const TripForm& form);
 
 struct TripFiles {
     std::filesystem::path cars;       // data directory + "auta.ini"
@@ -107,9 +131,10 @@ struct TripFiles {
     std::filesystem::path rates;      // program directory + "cestovne.ini"
 };
 
-// The whole action of the OK button: car, inputs, rate version, fuel price,
-// computation. Throws TripError (no car, no fuel kind, no decree price),
-// ConversionError (a field that is not a number) or DataError (rate file).
+// The whole action of the OK button: the car of the form's car number,
+// the inputs, the rate version, the fuel price, the computation. Throws
+// TripError (no car, no fuel kind, no decree price), ConversionError (a
+// field that is not a number) or DataError (rate file).
 TripResult calculateTrip(const TripForm& form, const TripFiles& files);
 
 // The VAT rates in force on a day from the VAT table "dph.ini" as texts for

@@ -32,6 +32,13 @@ bool rowIsEmpty(const TripRow& row) {
     return std::all_of(row.begin(), row.end(), [](const std::string& c) { return c.empty(); });
 }
 
+void loadRowIntoForm(const TripRow& row, TripForm& form) {
+    if (const auto day = tryParseDate(row[0])) form.date = *day;
+    form.reason = row[1];
+    form.distance = Nahrad_Vse(row[5], " km", "");
+    form.halfHours = Nahrad_Vse(row[6], " pulhodin", "");
+}
+
 double listSum(const std::vector<TripRow>& rows) {
     double sum = 0;
     for (const TripRow& row : rows)

@@ -25,6 +25,10 @@ extern const TripRow kListHeader;
 // number, so that the list can be summed.
 TripRow tripRow(const TripResult& r);
 bool rowIsEmpty(const TripRow& row);
+// A click on a trip row: its date (when the cell holds one), reason,
+// distance and half-hours go back into the form, the distance as listed
+// (already doubled for a round trip); the rest of the form stays.
+void loadRowIntoForm(const TripRow& row, TripForm& form);
 
 // Sum of column 11 over the rows, counting only cells that are numbers.
 double listSum(const std::vector<TripRow>& rows);

@@ -55,6 +55,30 @@ TEST(TravelList, RowCellsAndRunningTotal) {
     EXPECT_EQ(listTotalLabel(listSum(rows)), "Celkem: 1.734,00 Kč");
 }
 
+TEST(TravelList, ARowGoesBackIntoTheForm) {
+    TripForm form;
+    form.date = parseDate("1.1.2020");
+    form.parking = "50";
+    form.carNumber = 2;
+    loadRowIntoForm(tripRow(sampleTrip()), form);
+    EXPECT_EQ(formatDate(form.date), "15.6.2010");
+    EXPECT_EQ(form.reason, "soudní jednání");
+    EXPECT_EQ(form.distance, "200");  // as listed, already doubled
+    EXPECT_EQ(form.halfHours, "4");
+    EXPECT_EQ(form.parking, "50");
+    EXPECT_EQ(form.carNumber, 2);
+
+    // A date cell that is empty or no date (edited by hand) leaves the date.
+    for (const char* date : {"", "zítra"}) {
+        TripRow row = tripRow(sampleTrip());
+        row[0] = date;
+        row[5] = "12,5 km";
+        loadRowIntoForm(row, form);
+        EXPECT_EQ(formatDate(form.date), "15.6.2010") << date;
+        EXPECT_EQ(form.distance, "12,5") << date;
+    }
+}
+
 TEST(TravelList, TripSetFileRoundTrip) {
     test::TempDir dir;
     const auto file = dir / "sestava.vrd";

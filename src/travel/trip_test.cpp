@@ -64,7 +64,7 @@ TEST(TravelTrip, MealAllowanceBands) {
         TripInput in = trip(0, 0);
         in.hours = c.hours;
         in.days = c.days;
-        in.upperMealBound = c.upper;
+        in.mealBound = c.upper ? MealBound::Upper : MealBound::Lower;
         const TripResult r = computeTrip(in, kDiesel, fixtureRates(), std::nullopt);
         EXPECT_DOUBLE_EQ(r.meals, c.meals) << c.hours;
         EXPECT_DOUBLE_EQ(r.total, c.meals) << c.hours;
@@ -116,7 +116,7 @@ TEST(TravelTrip, SummaryTextOfAVatPayersTrip) {
     in.parking = 50;
     in.accommodation = -10;  // not printed, but in the total
     in.hours = 6;
-    in.ownPrices = true;
+    in.priceSource = PriceSource::Own;
     const TripResult r = computeTrip(in, kDiesel, fixtureRates(), 41.5);
     const std::vector<std::string> expected = {
         "Cestovní náhrada, náhrada promeškaného času a další účelně vynaložené náklady",
@@ -172,7 +172,7 @@ TEST(TravelTrip, WholeTripsWithTheShippedRates) {
         in.roundTrip = true;
         in.hours = c.hours;
         in.days = c.days;
-        in.upperMealBound = c.upper;
+        in.mealBound = c.upper ? MealBound::Upper : MealBound::Lower;
         if (c.vat) {
             const auto vat = vatRatesOn(test::shippedDir() / "dph.ini", in.date);
             EXPECT_EQ(vat.standard, "21");
@@ -217,7 +217,7 @@ protected:
         files = {dir / "auta.ini", dir / "cestovne_vlastni.ini", dir / "cestovne.ini"};
         addCar(files.cars, "Fabia", "5,5", kNormal91);
         form.date = parseDate("15.6.2012");
-        form.carIndex = 0;
+        form.carNumber = 1;
         form.distance = "100";
     }
     test::TempDir dir;
@@ -235,10 +235,10 @@ TEST_F(TravelForm, StopsWithAClearMessage) {
         return "(computed)";
     };
     TripForm noCar = form;
-    noCar.carIndex = -1;
+    noCar.carNumber.reset();
     EXPECT_EQ(message(noCar), kNoCarMessage);
     TripForm unknownCar = form;
-    unknownCar.carIndex = 3;  // no such section: no fuel kind
+    unknownCar.carNumber = 4;  // no such section: no fuel kind
     EXPECT_EQ(message(unknownCar), kNoFuelKindMessage);
     // Petrol 91 has no decree price since 2012: the fuel is not computed with 0 Kč.
     EXPECT_NE(message(form).find("neobsahují vyhláškovou cenu paliva „Normal 91“"), std::string::npos) << message(form);
@@ -256,13 +256,13 @@ TEST_F(TravelForm, StopsWithAClearMessage) {
 
 TEST_F(TravelForm, OwnPricesAcceptADecimalPoint) {
     test::writeBytes(files.ownPrices, "[palivo]\nbenzin-automobilovy-91-oktanu=36.9\n");
-    form.ownPrices = true;
+    form.priceSource = PriceSource::Own;
     const TripResult r = calculateTrip(form, files);
     EXPECT_DOUBLE_EQ(r.fuelPrice, 36.9);
     EXPECT_DOUBLE_EQ(r.fuel, 100 * 5.5 * 36.9 / 100);
     EXPECT_TRUE(summaryLines(r)[6].find("dle aktuálních cen): 36,90 Kč") != std::string::npos);
     // The decree price of the 2011 version, when there still was one.
-    form.ownPrices = false;
+    form.priceSource = PriceSource::Decree;
     form.date = parseDate("15.6.2011");
     EXPECT_DOUBLE_EQ(calculateTrip(form, files).fuelPrice, 31.4);
 }

@@ -2,20 +2,16 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFocusEvent>
 #include <QHeaderView>
 #include <QIconEngine>
 #include <QPainter>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 
-#include "common/numbers.h"
 #include "common/ui/balloon.h"
-#include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
 
@@ -24,6 +20,11 @@ QPushButton* pushButton(const QString& objectName, const QString& caption, QWidg
     b->setObjectName(objectName);
     b->setAutoDefault(false);
     return b;
+}
+
+void roomyCaption(QAbstractButton* button) {
+    const QFontMetrics fm = button->fontMetrics();
+    button->setMinimumWidth(fm.horizontalAdvance(button->text()) + 2 * fm.horizontalAdvance(QLatin1Char('M')));
 }
 
 QToolButton* toolButton(const QString& objectName, const QString& caption, const QString& tip, QWidget* parent) {
@@ -81,29 +82,6 @@ void copyToClipboard(const QString& text) { QApplication::clipboard()->setText(t
 
 namespace {
 
-class ZeroSelector : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        auto* edit = static_cast<QLineEdit*>(watched);
-        if (e->type() == QEvent::FocusIn && holdsZero(edit)) {
-            // A click places the cursor after the focus arrives: that case is the release below.
-            if (static_cast<QFocusEvent*>(e)->reason() != Qt::MouseFocusReason) edit->selectAll();
-        } else if (e->type() == QEvent::MouseButtonRelease && holdsZero(edit)) {
-            // Also when the field had the focus already; a selection the user dragged stays.
-            if (!edit->hasSelectedText()) edit->selectAll();
-        }
-        return false;
-    }
-
-private:
-    static bool holdsZero(const QLineEdit* edit) {
-        if (edit->isReadOnly()) return false;
-        const auto v = tryParseDecimal(ss(edit->text().remove(QLatin1Char('.'))));
-        return v && *v == 0;
-    }
-};
-
 class StyleIconEngine : public QIconEngine {
 public:
     explicit StyleIconEngine(QStyle::StandardPixmap which) : which_(which) {}
@@ -142,8 +120,6 @@ private:
 };
 
 }  // namespace
-
-void selectZeroOnFocus(QLineEdit* edit) { edit->installEventFilter(new ZeroSelector(edit)); }
 
 QIcon styleIcon(QStyle::StandardPixmap which) { return QIcon(new StyleIconEngine(which)); }
 

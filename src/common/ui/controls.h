@@ -12,8 +12,8 @@
 #include <QStringList>
 #include <QStyle>
 
+class QAbstractButton;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QToolButton;
@@ -22,6 +22,10 @@ class QWidget;
 namespace verdika::ui {
 
 QPushButton* pushButton(const QString& objectName, const QString& caption, QWidget* parent);
+// Keeps a button at least as wide as its caption and a margin of an "M" on
+// each side: at its bare size hint a long caption reaches the frame and
+// reads as cut off.
+void roomyCaption(QAbstractButton* button);
 // A small button with a caption (or an icon set later) and a tooltip.
 QToolButton* toolButton(const QString& objectName, const QString& caption, const QString& tip, QWidget* parent);
 
@@ -40,11 +44,6 @@ QLabel* boldLabel(const QString& objectName, const QString& text, QWidget* paren
 QTableWidget* dataGrid(const QString& objectName, const QStringList& captions, QWidget* parent, int rows = 1);
 
 void copyToClipboard(const QString& text);
-
-// A field holding zero ("0", "0,00") selects its text when it gets the focus
-// or is clicked, so what the user types replaces the zero instead of
-// following it ("012345"). NumberField does it by itself.
-void selectZeroOnFocus(QLineEdit* edit);
 
 // A standard icon of the style, read the first time it is drawn: reading the
 // style's images costs more than a page's whole layout, and most buttons sit

@@ -11,6 +11,7 @@
 #include "common/ui/number_field.h"
 #include "common/ui/result_field.h"
 #include "common/ui/up_down_field.h"
+#include "common/ui/zero_select.h"
 #include "ui_test_support.h"
 
 using namespace verdika;
@@ -89,6 +90,7 @@ private slots:
         };
         for (const auto& [edit, typed] : cases) {
             QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+            QCoreApplication::processEvents();  // the selection follows the click, before any typing
             QTest::keyClicks(edit, QStringLiteral("12"));
             QCOMPARE(edit->text(), typed);
         }
@@ -96,6 +98,7 @@ private slots:
         plain->setText(QStringLiteral("0"));
         number->setFocus();
         plain->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
         QCOMPARE(plain->selectedText(), QStringLiteral("0"));
     }
 

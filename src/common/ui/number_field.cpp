@@ -2,7 +2,6 @@
 
 #include "common/errors.h"
 #include "common/numbers.h"
-#include "common/ui/controls.h"
 #include "common/ui/qt_convert.h"
 
 namespace verdika::ui {

@@ -5,6 +5,8 @@
 // where it groups thousands, so "12.5" is refused rather than read as 125.
 #include <QLineEdit>
 
+#include "common/ui/zero_select.h"  // NumberField selects a zero itself; plain edits of numbers call it
+
 namespace verdika::ui {
 
 class NumberField : public QLineEdit {

@@ -12,6 +12,7 @@
 #include <array>
 
 #include "common/ui/controls.h"
+#include "common/ui/zero_select.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/radio_group.h"
 

@@ -11,6 +11,7 @@
 #include "common/numbers.h"
 #include "common/text.h"
 #include "common/ui/controls.h"
+#include "common/ui/zero_select.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/up_down_field.h"
 #include "tariff/lists.h"

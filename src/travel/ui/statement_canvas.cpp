@@ -1,8 +1,6 @@
 #include "travel/ui/statement_canvas.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -10,9 +8,10 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <cmath>
-#include <random>
+#include <filesystem>
 
 #include "common/errors.h"
+#include "common/files.h"
 #include "common/ui/qt_convert.h"
 
 namespace verdika::ui {
@@ -84,32 +83,22 @@ void drawStatement(QPagedPaintDevice& device, const StatementLayout& layout) {
 }
 
 void writeStatementPdf(const QString& path, const StatementLayout& layout) {
-    const QFileInfo target(path);
-    QDir().mkpath(target.absolutePath());
-    std::random_device rd;
-    const QString tmp = path + QStringLiteral(".tmp%1").arg(rd() % 1000000);
-    try {
-        QPdfWriter writer(tmp);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer.setResolution(254);  // 10 pixels per millimetre
         writer.setTitle(QStringLiteral("Cestovní náklady a ztráta času"));
         writer.setCreator(QStringLiteral("Verdika"));
         drawStatement(writer, layout);
-    } catch (...) {
-        QFile::remove(tmp);
-        throw;
     }
-    QFile written(tmp);
-    if (!written.exists() || written.size() == 0) {
-        QFile::remove(tmp);
-        throw IoError("PDF nelze zapsat do souboru " + ss(path) + ".");
-    }
-    QFile::remove(path);
-    if (!QFile::rename(tmp, path)) {
-        QFile::remove(tmp);
-        throw IoError("PDF nelze uložit jako " + ss(path) + " (soubor je možná otevřen v jiném programu).");
-    }
+    if (pdf.data().isEmpty()) throw IoError("PDF nelze zapsat do souboru " + ss(path) + ".");
+    const std::filesystem::path target = fspath(path);
+    std::error_code ignored;  // a folder that cannot be made fails the write, with its message
+    std::filesystem::create_directories(target.parent_path(), ignored);
+    writeFileAtomic(target, std::string_view(pdf.data().constData(), static_cast<size_t>(pdf.data().size())));
 }
 
 void printStatement(QPrinter& printer, const QString& title, const StatementLayout& layout) {
