@@ -19,6 +19,7 @@
 #include "common/ui/action.h"
 #include "common/ui/controls.h"
 #include "common/ui/deferred_page.h"
+#include "common/ui/first_focus.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
@@ -73,6 +74,8 @@ TariffPage::TariffPage(PageHost& host, QWidget* parent) : QWidget(parent), host_
                       QStringLiteral("Proměnné pro petit"));
     layout->addWidget(subPages_);
     readSettings();
+    // A new user starts by typing the tariff value.
+    focusWhenFirstShown(this, head_->valueEdit());
 }
 
 SummaryBox* TariffPage::summary() {
@@ -187,13 +190,6 @@ void TariffPage::readSettings() {
     Settings& settings = host_.data().settings();
     head_->vatPayer()->setChecked(settings.get(setting::VatPayer));
     connectVatPayerBox(head_->vatPayer(), settings, host_.mainWindow());
-}
-
-void TariffPage::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    // A new user starts by typing the tariff value.
-    if (!shown_) head_->valueEdit()->setFocus(Qt::OtherFocusReason);
-    shown_ = true;
 }
 
 // ---------------------------------------------------------------- form

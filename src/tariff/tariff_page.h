@@ -47,9 +47,6 @@ public:
     void Tarif_Zalovany_RadioClick();
     void SavePetitButtonClick();
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
     QWidget* buildBasicPage();
     QLayout* buildButtons(QWidget* page);
@@ -61,7 +58,6 @@ private:
 
     PageHost& host_;
     tariff::TAdvokatni_Tarif calc_;
-    bool shown_ = false;
     bool computed_ = false;
 
     QTabWidget* subPages_ = nullptr;
