@@ -9,15 +9,14 @@ namespace {
 
 using namespace verdika;
 
-tariff::TariffInput fiftyActs() {
-    tariff::TariffInput in;
+tariff::TariffForm fiftyActs() {
+    tariff::TariffForm in;
     in.tariffValue = "187654,32";
     in.kind = 0;
     in.vatPayer = true;
     in.persons = 2;
-    in.percentageOn = true;
-    in.percentage = -10;
-    in.special = 1;
+    tariff::setPercentage(in, -10);
+    in.appointment = tariff::Appointment::Representative;
     for (int i = 0; i < 50; ++i) {
         // Dates in a scrambled order, so the sort has work to do.
         const int k = (i * 37) % 50;

@@ -14,21 +14,16 @@ using fuzz::check;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const tariff::Tables tables = tariff::Tables::load(fuzz::shippedDir());
     const IniFile ini = IniFile::parse(decodeText(fuzz::asText(data, size)));
-    const tariff::SavedCalculation s = tariff::calculationFromIni(ini);
-    check(s.acts.size() <= ini.sectionNames().size(), "no more acts than sections");
+    tariff::TariffForm form = tariff::calculationFromIni(ini);
+    check(form.acts.size() <= ini.sectionNames().size(), "no more acts than sections");
+    check(!form.kind || (*form.kind >= 0 && *form.kind < static_cast<int>(tariff::kindItems().size())),
+          "a kind of the list or none");
 
-    tariff::TariffInput in;
-    in.tariffValue = s.tariffValue;
-    in.kind = s.kind >= 0 && s.kind < static_cast<int>(tariff::kindItems().size()) ? s.kind : 0;
-    in.vatPayer = s.vatPayer;
-    in.special = s.special >= -1 && s.special <= 2 ? s.special : -1;
-    in.extraordinary = s.extraordinary >= -1 && s.extraordinary <= 1 ? s.extraordinary : -1;
-    in.par14b = s.par14b;
-    in.acts = s.acts;
-    in.defaultDate = makeDate(2024, 3, 1);
+    // A file without a usable kind is computed as a sum of money, so its acts still reach the calculation.
+    if (!form.kind) form.kind = 0;
+    form.defaultDate = makeDate(2024, 3, 1);
     try {
-        tariff::readPercentage(s.raiseOn, s.lowerOn, s.raiseText, s.lowerText, in.percentageOn, in.percentage);
-        const tariff::TariffResult r = tariff::Vypocitat(in, tables);
+        const tariff::TariffResult r = tariff::Vypocitat(form, tables);
         tariff::summaryLines(r.calc);
     } catch (const Error&) {
         // a refusal with a message is a fine answer to a bad file

@@ -11,6 +11,7 @@
 
 #include "app/data_module.h"
 #include "app/main_window.h"
+#include "common/ui/deferred_page.h"
 #include "common/ui/desktop.h"
 #include "common/ui/messages.h"
 #include "test_support.h"
@@ -43,13 +44,19 @@ public:
 
 // The one way UI tests reach a control by name. Pages are made when first
 // shown, so a control not found among the pages made so far is looked for in
-// the others, made one by one in tab order, as a user would open them.
+// the others, made one by one in tab order, as a user would open them; the
+// sub-pages a made page defers (DeferredPage) are made before moving on.
 template <typename T>
 T* findControl(ui::MainWindow& window, const QString& name) {
-    if (T* found = window.findChild<T*>(name)) return found;
+    auto look = [&]() -> T* {
+        if (T* found = window.findChild<T*>(name)) return found;
+        if (ui::DeferredPage::buildAll(&window)) return window.findChild<T*>(name);
+        return nullptr;
+    };
+    if (T* found = look()) return found;
     for (int i = 0; i < ui::kPageCount; ++i) {
         if (window.isPageBuilt(i) || !window.page(i)) continue;
-        if (T* found = window.findChild<T*>(name)) return found;
+        if (T* found = look()) return found;
     }
     return nullptr;
 }

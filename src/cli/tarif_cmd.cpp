@@ -106,59 +106,59 @@ class Tarif final : public Subcommand {
         o.json(json);
     }
 
-    void loadSaved(tariff::TariffInput& in) const {
+    tariff::TariffForm loadSaved() const {
         const auto path = pathFromUtf8(*savedFile);
         if (!std::filesystem::exists(path)) throw UsageError("Sestava „" + *savedFile + "“ neexistuje.");
-        const tariff::SavedCalculation s = tariff::loadCalculation(path);
-        in.kind = s.kind;
-        in.tariffValue = s.tariffValue;
-        in.vatPayer = s.vatPayer;
-        in.special = s.special;
-        in.extraordinary = s.extraordinary;
-        in.par14b = s.par14b;
-        in.acts = s.acts;
+        tariff::TariffForm form = tariff::loadCalculation(path);
         try {
-            tariff::readPercentage(s.raiseOn, s.lowerOn, s.raiseText, s.lowerText, in.percentageOn, in.percentage);
+            bool on = false;
+            double p = 0;
+            tariff::readPercentage(form.adjustment == tariff::FeeAdjustment::Raise,
+                                   form.adjustment == tariff::FeeAdjustment::Lower, form.raiseText, form.lowerText, on,
+                                   p);
         } catch (const ConversionError& e) {
             throw UsageError(std::string(e.what()) + " (procentní úprava v sestavě)");
+        }
+        return form;
+    }
+
+    // The options given change the form (of the saved calculation, if any).
+    void applyOptions(tariff::TariffForm& form) const {
+        if (value) form.tariffValue = Format_Cislo(*value);
+        if (kind) form.kind = static_cast<int>(*kind);
+        if (!form.kind) throw UsageError("Sestava nemá platný druh řízení; zadejte --druh.");
+        if (*form.kind == 0 && form.tariffValue.empty()) throw UsageError("Zadejte tarifní hodnotu (--hodnota).");
+        if (*form.kind != 0 && form.tariffValue.empty()) form.tariffValue = "0";
+        if (!acts.empty()) {
+            form.acts.clear();
+            for (const std::string& spec : acts) form.acts.push_back(parseAct(spec));
+        }
+        if (persons) form.persons = static_cast<int>(*persons);
+        if (vat) form.vatPayer = true;
+        if (triple) form.scaling = tariff::Scaling::Triple;
+        if (halve) form.scaling = tariff::Scaling::Halve;
+        if (percent) {
+            if (*percent < -100) throw UsageError("Odměnu nelze snížit o více než 100 % (--procento).");
+            tariff::setPercentage(form, *percent);
+        }
+        if (exOffo) form.appointment = tariff::Appointment::ExOfficioDefence;
+        if (appointed) form.appointment = tariff::Appointment::Representative;
+        if (guardian) form.appointment = tariff::Appointment::ChildsGuardian;
+        if (par14b) {
+            form.par14b = true;
+            form.appointment = tariff::Appointment::None;
+        } else if (exOffo || appointed || guardian) {
+            form.par14b = false;
         }
     }
 
     int run(Context& c) override {
-        tariff::TariffInput in;
-        in.kind = 0;
-        in.defaultDate = today();
-        if (savedFile) loadSaved(in);
-        if (value) in.tariffValue = Format_Cislo(*value);
-        if (kind) in.kind = static_cast<int>(*kind);
-        if (in.kind < 0 || in.kind >= tariff::kKindCount) throw UsageError("Sestava nemá platný druh řízení; zadejte --druh.");
-        if (in.kind == 0 && in.tariffValue.empty()) throw UsageError("Zadejte tarifní hodnotu (--hodnota).");
-        if (in.kind != 0 && in.tariffValue.empty()) in.tariffValue = "0";
-        if (!acts.empty()) {
-            in.acts.clear();
-            for (const std::string& spec : acts) in.acts.push_back(parseAct(spec));
-        }
-        if (persons) in.persons = static_cast<int>(*persons);
-        if (vat) in.vatPayer = true;
-        if (triple) in.extraordinary = 0;
-        if (halve) in.extraordinary = 1;
-        if (percent) {
-            if (*percent < -100) throw UsageError("Odměnu nelze snížit o více než 100 % (--procento).");
-            in.percentageOn = true;
-            in.percentage = *percent;
-        }
-        if (exOffo) in.special = 0;
-        if (appointed) in.special = 1;
-        if (guardian) in.special = 2;
-        if (par14b) {
-            in.par14b = true;
-            in.special = -1;
-        } else if (exOffo || appointed || guardian) {
-            in.par14b = false;
-        }
+        tariff::TariffForm form = savedFile ? loadSaved() : tariff::TariffForm{};
+        form.defaultDate = today();
+        applyOptions(form);
 
         const auto tables = tariff::Tables::load(c.paths.programDir);
-        const tariff::TariffResult r = tariff::Vypocitat(in, tables);
+        const tariff::TariffResult r = tariff::Vypocitat(form, tables);
         if (r.par14bRemoved) c.err << tariff::k14bRemovedMessage << "\n";
         if (json) {
             writeJson(c.out, r);

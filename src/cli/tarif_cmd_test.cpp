@@ -43,7 +43,7 @@ TEST(CliTarif, JsonAndOptions) {
 
 TEST(CliTarif, FromASavedCalculation) {
     test::TempDir dir;
-    tariff::SavedCalculation s;
+    tariff::TariffForm s;
     s.tariffValue = "20000";
     s.par14b = true;
     s.acts = {{"30.6.2014", "návrh na zahájení řízení (§ 14b)", "úkon"}};

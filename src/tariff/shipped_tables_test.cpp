@@ -29,12 +29,12 @@ const Tables& shipped() {
     return t;
 }
 
-TariffResult compute(int kind, const char* value, const char* date, int special = -1) {
-    TariffInput in;
+TariffResult compute(int kind, const char* value, const char* date, Appointment special = Appointment::None) {
+    TariffForm in;
     in.kind = kind;
     in.tariffValue = value;
     in.vatPayer = true;
-    in.special = special;
+    in.appointment = special;
     in.acts = {{date, "úkon", "úkon"}};
     return Vypocitat(in, shipped());
 }
@@ -133,25 +133,26 @@ TEST(ShippedTariffTables, FixedTariffValuesOfKinds) {
 }
 
 TEST(ShippedTariffTables, SpecialOptionReductions) {
+    constexpr auto exOffo = Appointment::ExOfficioDefence, representative = Appointment::Representative;
     struct Case {
         int kind;
         const char* value;
         const char* date;
-        int special;
+        Appointment special;
         double fee;
     } cases[] = {
-        {8, "0", "15.6.2009", 0, 1350},            // § 15a: −10 %
-        {8, "0", "15.6.2012", 0, 1050},            // § 12b: −30 %, no cap before 2013
-        {8, "0", "31.12.2024", 0, 1200},           // § 12a: −20 %
-        {10, "0", "31.12.2024", 0, 2480},          // 3 100 × 0,8
-        {0, "200000", "1.1.1997", 0, 5500},        // no cut before 1.10.1997
-        {0, "200000", "15.6.2009", 0, 8190},
-        {0, "200000", "15.6.2012", 0, 6370},
-        {0, "200000", "31.12.2024", 0, 5000},      // 7 280, capped
-        {0, "10000001", "15.6.2009", 1, 48340},    // § 12a did not exist yet
-        {0, "10000001", "15.6.2012", 1, 5000},     // 33 838, capped
-        {0, "10000001", "31.12.2024", 1, 5000},
-        {28, "0", "1.6.2015", 1, 400},             // 500 × 0,8
+        {8, "0", "15.6.2009", exOffo, 1350},               // § 15a: −10 %
+        {8, "0", "15.6.2012", exOffo, 1050},               // § 12b: −30 %, no cap before 2013
+        {8, "0", "31.12.2024", exOffo, 1200},              // § 12a: −20 %
+        {10, "0", "31.12.2024", exOffo, 2480},             // 3 100 × 0,8
+        {0, "200000", "1.1.1997", exOffo, 5500},           // no cut before 1.10.1997
+        {0, "200000", "15.6.2009", exOffo, 8190},
+        {0, "200000", "15.6.2012", exOffo, 6370},
+        {0, "200000", "31.12.2024", exOffo, 5000},         // 7 280, capped
+        {0, "10000001", "15.6.2009", representative, 48340},  // § 12a did not exist yet
+        {0, "10000001", "15.6.2012", representative, 5000},   // 33 838, capped
+        {0, "10000001", "31.12.2024", representative, 5000},
+        {28, "0", "1.6.2015", representative, 400},           // 500 × 0,8
     };
     for (const auto& c : cases)
         EXPECT_NEAR(compute(c.kind, c.value, c.date, c.special).calc.acts[0].fee, c.fee, 1e-9)

@@ -132,10 +132,14 @@ void Odmena_Za_Ukon(const IniFile& scale, const IniFile& special, std::size_t i,
         fee = scaleFee(scale, act.scaleVersion, B);
         const double r = Snizeni_Z_Hodnoty(special.readString(std::to_string(calc.kind), act.specialVersion));
         const Date day = act.date;
-        if (calc.exOfficioDefence) {
+        switch (calc.appointment) {
+        case Appointment::None:
+            break;
+        case Appointment::ExOfficioDefence:
             fee *= 1 - r;
             if (day >= kCuts2013 && fee > kCap) fee = kCap;
-        } else if (calc.appointedRepresentative) {
+            break;
+        case Appointment::Representative:
             if (day >= kCuts2011 && day <= kCuts2012End) {
                 fee *= kFactor2011;
                 if (fee > kCap) fee = kCap;
@@ -143,19 +147,21 @@ void Odmena_Za_Ukon(const IniFile& scale, const IniFile& special, std::size_t i,
                 fee *= 1 - r;
                 if (fee > kCap) fee = kCap;
             }
-        } else if (calc.childsGuardian) {
+            break;
+        case Appointment::ChildsGuardian:
             if (day >= kCuts2011 && day <= kCuts2012End) {
                 fee *= kFactor2011;
             } else if (day >= kCuts2013) {
                 fee *= 1 - r;
                 if (fee > kCap) fee = kCap;
             }
+            break;
         }
     }
 
     if (calc.persons > 1) fee = fee * kPerPerson * calc.persons;
-    if (calc.halve) fee /= 2;
-    if (calc.triple) fee *= 3;
+    if (calc.scaling == Scaling::Halve) fee /= 2;
+    if (calc.scaling == Scaling::Triple) fee *= 3;
     if (calc.percentageOn)
         fee = calc.percentage > 0 ? fee * (1 + calc.percentage / 100) : fee * (1 - std::fabs(calc.percentage) / 100);
     if (!act.fullAct && !par14b) fee /= 2;
@@ -196,6 +202,17 @@ void readPercentage(bool raiseSelected, bool lowerSelected, std::string_view rai
     percentage = p;
 }
 
+void setPercentage(TariffForm& form, double percent) {
+    if (percent < 0) {
+        form.adjustment = FeeAdjustment::Lower;
+        form.raiseText = "0";
+        form.lowerText = Format_Cislo(-percent);
+    } else {
+        form.adjustment = FeeAdjustment::Raise;
+        form.raiseText = Format_Cislo(percent);
+    }
+}
+
 std::vector<ActRow> sortActs(const std::vector<ActRow>& rows) {
     struct Keyed {
         Date date;
@@ -217,24 +234,24 @@ std::vector<ActRow> sortActs(const std::vector<ActRow>& rows) {
     return out;
 }
 
-TariffResult Vypocitat(const TariffInput& input, const Tables& tables) {
+TariffResult Vypocitat(const TariffForm& form, const Tables& tables) {
     TariffResult result;
     TAdvokatni_Tarif& calc = result.calc;
-    calc.persons = input.persons;
-    calc.percentageOn = input.percentageOn;
-    calc.percentage = input.percentageOn ? input.percentage : 0;
-    calc.triple = input.extraordinary == 0;
-    calc.halve = input.extraordinary == 1;
-    calc.exOfficioDefence = input.special == 0;
-    calc.appointedRepresentative = input.special == 1;
-    calc.childsGuardian = input.special == 2;
-    calc.vatPayer = input.vatPayer;
-    calc.kind = input.kind;
-    calc.par14b = input.par14b;
+    calc.persons = form.persons;
+    readPercentage(form.adjustment == FeeAdjustment::Raise, form.adjustment == FeeAdjustment::Lower,
+                   form.raiseText, form.lowerText, calc.percentageOn, calc.percentage);
+    if (!form.kind) throw ConversionError("Není zvolen druh řízení; zvolte jej (obvykle „Peněžité plnění“).");
+    if (*form.kind < 0 || *form.kind >= kKindCount)
+        throw ConversionError("Druh řízení č. " + std::to_string(*form.kind) + " program nezná.");
+    calc.kind = *form.kind;
+    calc.scaling = form.scaling;
+    calc.appointment = form.appointment;
+    calc.vatPayer = form.vatPayer;
+    calc.par14b = form.par14b;
 
-    std::vector<ActRow> rows = input.acts;
+    std::vector<ActRow> rows = form.acts;
     if (rows.empty() || (rows.size() == 1 && rows.front().date.empty()))
-        rows = {ActRow{formatDate(input.defaultDate), input.defaultDescription, std::string(kFullActKind)}};
+        rows = {ActRow{formatDate(form.defaultDate), form.defaultDescription, std::string(kFullActKind)}};
     rows = sortActs(rows);
 
     for (const ActRow& row : rows) {
@@ -244,11 +261,10 @@ TariffResult Vypocitat(const TariffInput& input, const Tables& tables) {
             calc.par14b = false;
             result.par14bRemoved = true;
         }
-        const std::string baseText = Tarifni_Zaklad(tables.special, input.tariffValue, calc.kind, date);
+        const std::string baseText = Tarifni_Zaklad(tables.special, form.tariffValue, calc.kind, date);
         const auto base = tryParseDecimal(baseText);
         if (!base) {
             if (calc.kind == 0) parseDecimal(baseText);  // the usual message naming the text
-            if (calc.kind < 0) throw ConversionError("Není zvolen druh řízení; zvolte jej (obvykle „Peněžité plnění“).");
             if (baseText.empty())
                 throw ConversionError("Pro druh řízení č. " + std::to_string(calc.kind) +
                                       " nemá tabulka tarif_specialni.ini ke dni " + formatDate(date) +
@@ -287,17 +303,18 @@ std::vector<std::string> summaryLines(const TAdvokatni_Tarif& calc) {
     L.push_back(std::string(59, '-'));
     L.push_back("");
     if (calc.persons > 1) L.push_back("Více osob: " + std::to_string(calc.persons));
-    if (calc.halve) L.push_back("Odměna za každý úkon snížena na polovinu.");
-    if (calc.triple) L.push_back("Odměna za každý úkon zvýšena na trojnásobek.");
+    if (calc.scaling == Scaling::Halve) L.push_back("Odměna za každý úkon snížena na polovinu.");
+    if (calc.scaling == Scaling::Triple) L.push_back("Odměna za každý úkon zvýšena na trojnásobek.");
     if (calc.percentageOn) {
         if (calc.percentage > 0)
             L.push_back("Odměna za jeden úkon právní služby zvýšena o " + Format_Cislo(calc.percentage) + "%.");
         else
             L.push_back("Odměna za jeden úkon právní služby snížena o " + Format_Cislo(std::fabs(calc.percentage)) + "%.");
     }
-    if (calc.appointedRepresentative) L.push_back("Sníženo z důvodu ustanovení zástupcem.");
-    if (calc.exOfficioDefence) L.push_back("Sníženo z důvodu odměny ustanoveného obhájce v trestním řízení.");
-    if (calc.childsGuardian) L.push_back("Sníženo z důvodu opatrovnické věci.");
+    if (calc.appointment == Appointment::Representative) L.push_back("Sníženo z důvodu ustanovení zástupcem.");
+    if (calc.appointment == Appointment::ExOfficioDefence)
+        L.push_back("Sníženo z důvodu odměny ustanoveného obhájce v trestním řízení.");
+    if (calc.appointment == Appointment::ChildsGuardian) L.push_back("Sníženo z důvodu opatrovnické věci.");
     if (calc.par14b) {
         L.push_back("Zohledněna úprava odměn dle § 14b vyhlášky č. 177/1996 Sb.");
         L.push_back("");

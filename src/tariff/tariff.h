@@ -10,6 +10,7 @@
 // §§ 12, 12a–12c and 14b below.
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,20 @@ struct ActVat {
     double onLumpSum = 0;
 };
 
+// § 12: "Mimořádné zvýšení / snížení" of every fee.
+enum class Scaling { None, Triple, Halve };
+
+// "Speciální": the lawyer appointed by a court or authority (§§ 12a–12c).
+enum class Appointment {
+    None,
+    ExOfficioDefence,  // "trestní ex offo"
+    Representative,    // "§12a zástupce/opatrovník"
+    ChildsGuardian,    // "§12c opatrovník dítěte"
+};
+
+// "Upravit procentně odměnu za úkon": which of its two choices is on.
+enum class FeeAdjustment { None, Raise, Lower };
+
 // One calculation: its options, its acts in processing order and the totals.
 struct TAdvokatni_Tarif {
     std::vector<double> tariffBases;  // same index as acts
@@ -46,18 +61,15 @@ struct TAdvokatni_Tarif {
     double sum14b = 0;  // § 14b fees granted so far (they never exceed the tariff base together)
     bool percentageOn = false;
     double percentage = 0;  // positive raises, negative lowers
-    int kind = -1;          // index into kindItems(); -1 = none chosen
+    int kind = 0;           // index into kindItems()
     int fullActs = 0;
     int halfActs = 0;
     int persons = 1;
     bool vatPayer = false;
-    bool halve = false;
-    bool triple = false;
-    bool exOfficioDefence = false;         // "trestní ex offo"
-    bool appointedRepresentative = false;  // "§12a zástupce/opatrovník"
-    bool childsGuardian = false;           // "§12c opatrovník dítěte"
-    bool par14b = false;                   // "náhrada žalobce z formulářové žaloby"
-    std::vector<ActVat> vat;               // same index as acts
+    Scaling scaling = Scaling::None;
+    Appointment appointment = Appointment::None;
+    bool par14b = false;      // "náhrada žalobce z formulářové žaloby"
+    std::vector<ActVat> vat;  // same index as acts
     std::vector<TTarifUkon> acts;
 
     double vatTotal() const { return vatOnFees + vatOnLumpSums; }
@@ -100,21 +112,24 @@ struct ActRow {
     friend bool operator==(const ActRow&, const ActRow&) = default;
 };
 
-// What the page's controls say.
-struct TariffInput {
-    std::string tariffValue;  // text of the tariff value field
-    int kind = -1;
+// The inputs of one calculation, as the page's controls hold them, as a saved
+// calculation stores them and as the command line gives them.
+struct TariffForm {
+    std::optional<int> kind = 0;  // index into kindItems(); none chosen
+    std::string tariffValue;      // text of the tariff value field; only kind 0 reads it
     int persons = 1;
-    bool percentageOn = false;
-    double percentage = 0;
-    int extraordinary = -1;  // § 12 group: 0 triple, 1 halve, -1 none
-    int special = -1;        // 0 ex offo defence, 1 appointed representative, 2 child's guardian, -1 none
     bool vatPayer = false;
+    Scaling scaling = Scaling::None;
+    Appointment appointment = Appointment::None;
+    FeeAdjustment adjustment = FeeAdjustment::None;
+    std::string raiseText;  // "zvýšit odměnu o" … %
+    std::string lowerText;  // "snížit odměnu o" … %
     bool par14b = false;
     std::vector<ActRow> acts;
     // The act added when the list is empty: the full-act list's text, dated as the page's date.
     Date defaultDate{};
     std::string defaultDescription = "úkon";
+    friend bool operator==(const TariffForm&, const TariffForm&) = default;
 };
 
 // The percentage options as the page reads them: with either option on, the
@@ -122,6 +137,10 @@ struct TariffInput {
 // the reduction is chosen); the reduction is stored as a negative percentage.
 void readPercentage(bool raiseSelected, bool lowerSelected, std::string_view raiseText,
                     std::string_view lowerText, bool& on, double& percentage);
+
+// Chooses the percentage change of a signed number: 0 or more raises, less
+// than 0 lowers by its size (the raise field then holds "0").
+void setPercentage(TariffForm& form, double percent);
 
 struct TariffResult {
     TAdvokatni_Tarif calc;
@@ -134,9 +153,9 @@ inline constexpr std::string_view k14bRemovedMessage =
 
 // The whole calculation: sorts the acts by date, checks § 14b against its
 // start, prepares every act and computes it. Throws ConversionError for a bad
-// number or date (or a kind whose table entry is a note) and DataError for an
-// unusable table; nothing is returned half-done.
-TariffResult Vypocitat(const TariffInput& input, const Tables& tables);
+// number or date (or no kind, or a kind whose table entry is a note) and
+// DataError for an unusable table; nothing is returned half-done.
+TariffResult Vypocitat(const TariffForm& form, const Tables& tables);
 
 // The summary text, line by line.
 std::vector<std::string> summaryLines(const TAdvokatni_Tarif& calc);

@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -83,7 +85,7 @@ private slots:
         MessageRecorder messages;
         AppFixture app;
         Page p{app};
-        QCOMPARE(p.w<QComboBox>("Tarif_Druh_Rizeni")->currentIndex(), -1);
+        QCOMPARE(p.w<QComboBox>("Tarif_Druh_Rizeni")->currentIndex(), 0);  // "Peněžité plnění"
         QCOMPARE(p.w<QComboBox>("Tarif_Druh_Rizeni")->count(), 35);
         computeTwoActs(p);
         QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.messages.join('|')));
@@ -135,14 +137,48 @@ private slots:
         QVERIFY(!p.summary().isEmpty());
     }
 
+    void firstCalculationOfANewUserWorks() {
+        MessageRecorder messages;
+        AppFixture app;
+        app.window->resize(1024, 768);
+        app.window->show();
+        app.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+        // The start page makes its other sub-pages when they are first needed.
+        QVERIFY(!app.window->findChild<QWidget*>(QStringLiteral("Tarif_Petit_TabSheet")));
+        QVERIFY(!app.window->findChild<QWidget*>(QStringLiteral("Tarif_Promenne_TabSheet")));
+        Page p{app};
+        // The value has the focus and its "0" is replaced by what is typed.
+        auto* value = p.w<QLineEdit>("tarifni_hodnota_edit");
+        QCOMPARE(QApplication::focusWidget(), value);
+        QVERIFY(p.field("Tarif_Odmena_Celkem").isEmpty());
+        QCoreApplication::processEvents();  // the zero is selected once the focus has come
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12345"));
+        QCOMPARE(value->text(), QStringLiteral("12345"));
+        p.compute();
+        QVERIFY2(messages.messages.isEmpty(), qPrintable(messages.messages.join('|')));
+        QVERIFY(p.field("Tarif_Odmena_Celkem").endsWith(QStringLiteral(" Kč")));
+        QCOMPARE(p.summary().value(1), QStringLiteral("Peněžité plnění"));
+
+        // A click into a percentage holding 0 selects it too; typing replaces it.
+        auto* raise = p.w<QLineEdit>("Zvyseni_Procento_Tarif_Edit");
+        QTest::mouseClick(raise, Qt::LeftButton, {}, QPoint(4, raise->height() / 2));
+        QCoreApplication::processEvents();
+        QTest::keyClicks(raise, QStringLiteral("15"));
+        QCOMPARE(raise->text(), QStringLiteral("15"));
+
+        // The closed kind list and the rest of the page fit the window's width: nothing scrolls sideways.
+        auto* area = p.w<QScrollArea>("Tarif_Zakladni_Scroll");
+        QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+        auto* kinds = p.w<QComboBox>("Tarif_Druh_Rizeni");
+        const QRect inView(kinds->mapTo(area->viewport(), QPoint(0, 0)), kinds->size());
+        QVERIFY(area->viewport()->rect().contains(inView));
+    }
+
     void kindsNotesSearchAndTheValueField() {
         MessageRecorder messages;
         AppFixture app;
         Page p{app};
-        // Before a kind is chosen the calculation stops with a message.
-        p.compute();
-        QCOMPARE(messages.messages.size(), 1);
-        QVERIFY(p.field("Tarif_Odmena_Celkem").isEmpty());
 
         // A fixed kind fills a read-only value; a note disables "Vypočítat".
         p.w<QDateEdit>("Tarif_Date")->setDate(QDate(2024, 12, 31));
@@ -318,9 +354,9 @@ private slots:
         QCOMPARE(IniFile::load(app.data->paths().dataDir / "nastaveni.ini").readString("vzor_tarif", "petit"),
                  std::string("Zaplatí _odmena do _do_od_komu"));
         ui::MainWindow again(*app.data, AppFixture::quietOptions());
-        QCOMPARE(again.findChild<QPlainTextEdit*>("Vzor_Tarif_Memo1")->toPlainText(),
+        QCOMPARE(findControl<QPlainTextEdit>(again, QStringLiteral("Vzor_Tarif_Memo1"))->toPlainText(),
                  QStringLiteral("Zaplatí _odmena do _do_od_komu"));
-        QVERIFY(again.findChild<QPlainTextEdit*>("Vzor_Tarif_Memo2")->toPlainText().startsWith(
+        QVERIFY(findControl<QPlainTextEdit>(again, QStringLiteral("Vzor_Tarif_Memo2"))->toPlainText().startsWith(
             QStringLiteral("Výše mimosmluvní odměny")));
     }
 };

@@ -38,16 +38,16 @@ const char* kVat = "[novelizace]\n1=1.5.2004\n2=1.1.2010\n3=1.1.2013\n"
 
 Tables fixtureTables() { return {IniFile::parse(kScale), IniFile::parse(kSpecial), IniFile::parse(kVat)}; }
 
-TariffInput oneAct(const std::string& value, const std::string& date, const std::string& description = "úkon",
+TariffForm oneAct(const std::string& value, const std::string& date, const std::string& description = "úkon",
                    const std::string& kind = "úkon") {
-    TariffInput in;
+    TariffForm in;
     in.tariffValue = value;
     in.kind = 0;
     in.acts = {{date, description, kind}};
     return in;
 }
 
-double feeOf(const TariffInput& in) { return Vypocitat(in, fixtureTables()).calc.acts.at(0).fee; }
+double feeOf(const TariffForm& in) { return Vypocitat(in, fixtureTables()).calc.acts.at(0).fee; }
 
 TEST(TariffScale, BandLimitsAndStartedSteps) {
     struct Case {
@@ -110,7 +110,7 @@ TEST(Tariff14b, BandsLimitAndDefaultLumpSum) {
         {"20000", "jednoduchá výzva k plnění", "1.8.2012", 100, 100},
     };
     for (const auto& c : cases) {
-        TariffInput in = oneAct(c.value, c.date, c.act);
+        TariffForm in = oneAct(c.value, c.date, c.act);
         in.par14b = true;
         const auto r = Vypocitat(in, fixtureTables());
         EXPECT_DOUBLE_EQ(r.calc.acts[0].fee, c.fee) << c.value << " " << c.act;
@@ -119,7 +119,7 @@ TEST(Tariff14b, BandsLimitAndDefaultLumpSum) {
 }
 
 TEST(Tariff14b, FeesTogetherNeverExceedTheTariffBaseAndHalfActsStayWhole) {
-    TariffInput in;
+    TariffForm in;
     in.tariffValue = "600";
     in.kind = 0;
     in.par14b = true;
@@ -138,7 +138,7 @@ TEST(Tariff14b, FeesTogetherNeverExceedTheTariffBaseAndHalfActsStayWhole) {
 }
 
 TEST(Tariff14b, ClaimFiledBeforeJuly2014SwitchesItOffForEveryAct) {
-    TariffInput in;
+    TariffForm in;
     in.tariffValue = "20000";
     in.kind = 0;
     in.par14b = true;
@@ -158,74 +158,77 @@ TEST(Tariff14b, ClaimFiledBeforeJuly2014SwitchesItOffForEveryAct) {
 
 TEST(TariffModifiers, PersonsExtraordinaryPercentageAndHalfActs) {
     struct Case {
-        int persons, extraordinary;
+        int persons;
+        Scaling scaling;
         bool percentageOn;
         double percentage;
         const char* kind;
         double fee;
     } cases[] = {
-        {1, -1, false, 0, "úkon", 9100},
-        {0, -1, false, 0, "úkon", 9100},  // 0 and 1 persons: no change
-        {2, -1, false, 0, "úkon", 9100 * 1.6},
-        {3, -1, false, 0, "úkon", 9100 * 2.4},
-        {1, 1, false, 0, "úkon", 4550},
-        {1, 0, false, 0, "úkon", 27300},
-        {1, -1, true, -10, "úkon", 8190},
-        {1, -1, true, 0, "úkon", 9100},
-        {1, -1, true, 25, "úkon", 11375},
-        {1, -1, false, 0, "půl-úkon", 4550},
-        {2, 1, true, 10, "půl-úkon", 9100 * 1.6 / 2 * 1.1 / 2},  // all in order
+        {1, Scaling::None, false, 0, "úkon", 9100},
+        {0, Scaling::None, false, 0, "úkon", 9100},  // 0 and 1 persons: no change
+        {2, Scaling::None, false, 0, "úkon", 9100 * 1.6},
+        {3, Scaling::None, false, 0, "úkon", 9100 * 2.4},
+        {1, Scaling::Halve, false, 0, "úkon", 4550},
+        {1, Scaling::Triple, false, 0, "úkon", 27300},
+        {1, Scaling::None, true, -10, "úkon", 8190},
+        {1, Scaling::None, true, 0, "úkon", 9100},
+        {1, Scaling::None, true, 25, "úkon", 11375},
+        {1, Scaling::None, false, 0, "půl-úkon", 4550},
+        {2, Scaling::Halve, true, 10, "půl-úkon", 9100 * 1.6 / 2 * 1.1 / 2},  // all in order
     };
     for (const auto& c : cases) {
-        TariffInput in = oneAct("200000", "15.6.2020", "úkon", c.kind);
+        TariffForm in = oneAct("200000", "15.6.2020", "úkon", c.kind);
         in.persons = c.persons;
-        in.extraordinary = c.extraordinary;
-        in.percentageOn = c.percentageOn;
-        in.percentage = c.percentage;
+        in.scaling = c.scaling;
+        if (c.percentageOn) setPercentage(in, c.percentage);
         const auto r = Vypocitat(in, fixtureTables());
-        EXPECT_NEAR(r.calc.acts[0].fee, c.fee, 1e-9) << c.persons << " " << c.extraordinary << " " << c.percentage;
+        EXPECT_NEAR(r.calc.acts[0].fee, c.fee, 1e-9)
+            << c.persons << " " << static_cast<int>(c.scaling) << " " << c.percentage;
         EXPECT_DOUBLE_EQ(r.calc.acts[0].lumpSum, 300);  // the lump sum is never scaled
     }
 }
 
 TEST(TariffSpecial, ReductionsAroundTheDatesOf2011And2013) {
+    constexpr auto exOffo = Appointment::ExOfficioDefence, representative = Appointment::Representative,
+                   guardian = Appointment::ChildsGuardian;
     struct Case {
-        int special;
+        Appointment special;
         const char* value;
         const char* date;
         double fee;
     } cases[] = {
         // ex offo defence: × (1 − r), the cap only from 2013
-        {0, "200000", "31.12.2010", 9100},
-        {0, "200000", "15.3.2012", 6370},
-        {0, "200000", "15.3.2013", 5000},  // 7 280, capped
-        {0, "5000", "15.3.2013", 800},
+        {exOffo, "200000", "31.12.2010", 9100},
+        {exOffo, "200000", "15.3.2012", 6370},
+        {exOffo, "200000", "15.3.2013", 5000},  // 7 280, capped
+        {exOffo, "5000", "15.3.2013", 800},
         // appointed representative: × 0.7 and cap in 2011–2012, × (1 − r) and cap from 2013
-        {1, "200000", "31.12.2010", 9100},
-        {1, "200000", "1.1.2011", 5000},
-        {1, "200000", "31.12.2012", 5000},
-        {1, "5000", "31.12.2012", 700},
-        {1, "200000", "1.1.2013", 5000},
-        {1, "5000", "1.1.2013", 800},
+        {representative, "200000", "31.12.2010", 9100},
+        {representative, "200000", "1.1.2011", 5000},
+        {representative, "200000", "31.12.2012", 5000},
+        {representative, "5000", "31.12.2012", 700},
+        {representative, "200000", "1.1.2013", 5000},
+        {representative, "5000", "1.1.2013", 800},
         // child's guardian: × 0.7 without a cap in 2011–2012
-        {2, "200000", "31.12.2010", 9100},
-        {2, "200000", "31.12.2012", 6370},
-        {2, "200000", "1.1.2013", 5000},
+        {guardian, "200000", "31.12.2010", 9100},
+        {guardian, "200000", "31.12.2012", 6370},
+        {guardian, "200000", "1.1.2013", 5000},
     };
     for (const auto& c : cases) {
-        TariffInput in = oneAct(c.value, c.date);
-        in.special = c.special;
-        EXPECT_NEAR(feeOf(in), c.fee, 1e-9) << c.special << " " << c.value << " " << c.date;
+        TariffForm in = oneAct(c.value, c.date);
+        in.appointment = c.special;
+        EXPECT_NEAR(feeOf(in), c.fee, 1e-9) << static_cast<int>(c.special) << " " << c.value << " " << c.date;
     }
     // A special kind takes its own fraction: kind 8, 10 000 Kč, r = 0.1 in 2009.
-    TariffInput in = oneAct("0", "15.6.2009");
+    TariffForm in = oneAct("0", "15.6.2009");
     in.kind = 8;
-    in.special = 0;
+    in.appointment = exOffo;
     EXPECT_DOUBLE_EQ(feeOf(in), 1350);
 }
 
 TEST(TariffVat, RatePerActAndOffForNonPayers) {
-    TariffInput in;
+    TariffForm in;
     in.tariffValue = "200000";
     in.kind = 0;
     in.vatPayer = true;
@@ -254,7 +257,7 @@ TEST(TariffVat, RatePerActAndOffForNonPayers) {
 TEST(TariffInputs, KindsEmptyListAndBadInput) {
     const Tables t = fixtureTables();
     // An empty list computes one act "úkon" on the page's date.
-    TariffInput in;
+    TariffForm in;
     in.tariffValue = "1000";
     in.kind = 0;
     in.acts = {{"", "", ""}};
@@ -279,7 +282,7 @@ TEST(TariffInputs, KindsEmptyListAndBadInput) {
     } catch (const ConversionError& e) {
         EXPECT_NE(std::string(e.what()).find("Hodnotu zadejte ručně."), std::string::npos) << e.what();
     }
-    in.kind = -1;
+    in.kind = std::nullopt;
     EXPECT_THROW(Vypocitat(in, t), ConversionError);
     EXPECT_THROW(Vypocitat(oneAct("12a", "1.1.2020"), t), ConversionError);
     EXPECT_THROW(Vypocitat(oneAct("1000", "31.2.2020"), t), ConversionError);
@@ -310,13 +313,12 @@ TEST(TariffHelpers, SpecialValueParts) {
 }
 
 TEST(TariffSummary, WorkedExampleLineByLine) {
-    TariffInput in;
+    TariffForm in;
     in.tariffValue = "200000";
     in.kind = 0;
     in.vatPayer = true;
     in.persons = 2;
-    in.percentageOn = true;
-    in.percentage = -10;
+    setPercentage(in, -10);
     in.acts = {{"1.3.2013", "odvolání", "úkon"}, {"1.1.2013", "návrh na zajištění důkazu nebo dědictví", "půl-úkon"}};
     const auto r = Vypocitat(in, fixtureTables());
     // fee 9 100 × 1,6 × 0,9 = 13 104; the half act 6 552; VAT 21 %.
@@ -371,9 +373,9 @@ TEST(TariffSummary, WorkedExampleLineByLine) {
 }
 
 TEST(TariffSummary, OptionLinesAndNoVatLines) {
-    TariffInput in = oneAct("0", "15.6.2020", "převzetí a příprava zastoupení");
+    TariffForm in = oneAct("0", "15.6.2020", "převzetí a příprava zastoupení");
     in.kind = 8;
-    in.extraordinary = 0;
+    in.scaling = Scaling::Triple;
     in.par14b = true;
     auto lines = summaryLines(Vypocitat(in, fixtureTables()).calc);
     EXPECT_EQ(lines[1], "Obhajoba trestní horní sazba 1 - 5 let|§ 10 odst. 3 písm. b)");
@@ -385,9 +387,11 @@ TEST(TariffSummary, OptionLinesAndNoVatLines) {
         EXPECT_EQ(l.find("společně s DPH"), std::string::npos) << l;
     }
     in.par14b = false;
-    in.extraordinary = 1;
+    in.scaling = Scaling::Halve;
+    const Appointment appointments[] = {Appointment::ExOfficioDefence, Appointment::Representative,
+                                        Appointment::ChildsGuardian};
     for (int special = 0; special < 3; ++special) {
-        in.special = special;
+        in.appointment = appointments[special];
         lines = summaryLines(Vypocitat(in, fixtureTables()).calc);
         const char* expected[] = {"Sníženo z důvodu odměny ustanoveného obhájce v trestním řízení.",
                                   "Sníženo z důvodu ustanovení zástupcem.", "Sníženo z důvodu opatrovnické věci."};

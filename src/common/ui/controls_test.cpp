@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "common/errors.h"
 #include "common/ui/number_field.h"
 #include "common/ui/result_field.h"
 #include "common/ui/up_down_field.h"
+#include "common/ui/zero_select.h"
 #include "ui_test_support.h"
 
 using namespace verdika;
@@ -66,6 +68,38 @@ private slots:
             emit field.editingFinished();
             QCOMPARE(field.text(), QString::fromUtf8(c.shownAfterLeaving));
         }
+    }
+
+    void aZeroIsSelectedOnFocusSoTypingReplacesIt() {
+        QWidget page;
+        auto* layout = new QVBoxLayout(&page);
+        auto* number = new NumberField(QStringLiteral("Castka"), 2, &page);
+        auto* plain = new QLineEdit(QStringLiteral("0"), &page);
+        selectZeroOnFocus(plain);
+        auto* other = new QLineEdit(QStringLiteral("5"), &page);
+        selectZeroOnFocus(other);
+        for (QWidget* w : {static_cast<QWidget*>(number), static_cast<QWidget*>(plain), static_cast<QWidget*>(other)})
+            layout->addWidget(w);
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        // By the mouse, where the click would otherwise put the cursor after the zero.
+        const std::pair<QLineEdit*, QString> cases[] = {
+            {number, QStringLiteral("12")}, {plain, QStringLiteral("12")},
+            {other, QStringLiteral("512")},  // not a zero: the click only places the cursor
+        };
+        for (const auto& [edit, typed] : cases) {
+            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+            QCoreApplication::processEvents();  // the selection follows the click, before any typing
+            QTest::keyClicks(edit, QStringLiteral("12"));
+            QCOMPARE(edit->text(), typed);
+        }
+        // By the program or the keyboard.
+        plain->setText(QStringLiteral("0"));
+        number->setFocus();
+        plain->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(plain->selectedText(), QStringLiteral("0"));
     }
 
     void upDownFieldStepsWithinItsRange() {

@@ -1,7 +1,5 @@
 #include "tariff/ui/petition_section.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,9 +13,9 @@
 
 #include "common/ini.h"
 #include "common/text.h"
+#include "common/ui/controls.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/radio_group.h"
-#include "tariff/ui/tariff_widgets.h"
 
 namespace verdika::ui {
 
@@ -27,37 +25,46 @@ PetitionSection::PetitionSection(const Names& names, const std::array<std::vecto
     setObjectName(names.page);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-
-    QWidget* resultsParent = this;
-    auto* results = new QVBoxLayout;
-    if (!names.resultsTitle.isEmpty()) {
+    if (names.resultsTitle.isEmpty()) {
+        auto* results = new QVBoxLayout;
+        buildResults(names, this, results);
+        layout->addLayout(results, 3);
+    } else {
         auto* group = new QGroupBox(names.resultsTitle, this);
         group->setObjectName(names.resultsGroup);
-        group->setLayout(results);
-        resultsParent = group;
+        buildResults(names, group, new QVBoxLayout(group));
         layout->addWidget(group, 3);
-    } else {
-        layout->addLayout(results, 3);
     }
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildForm(names));
+    right->addWidget(buildTemplates(names, defaults), 1);
+    layout->addLayout(right, 2);
+
+    connect(defendant_, &RadioGroup::itemClicked, this, &PetitionSection::optionsChanged);
+    connect(claimant_, &RadioGroup::itemClicked, this, &PetitionSection::optionsChanged);
+    connect(days_, &QLineEdit::textChanged, this, &PetitionSection::optionsChanged);
+    connect(from_, &QComboBox::currentTextChanged, this, &PetitionSection::optionsChanged);
+}
+
+void PetitionSection::buildResults(const Names& names, QWidget* parent, QVBoxLayout* results) {
     for (int k = 0; k < 3; ++k) {
         auto* head = new QHBoxLayout;
-        head->addWidget(new QLabel(QStringLiteral("Žalobní petit č. %1:").arg(k + 1), resultsParent));
+        head->addWidget(new QLabel(QStringLiteral("Žalobní petit č. %1:").arg(k + 1), parent));
         head->addStretch();
-        auto* copy = new QToolButton(resultsParent);
-        copy->setObjectName(names.copyButtons[static_cast<size_t>(k)]);
-        copy->setText(QStringLiteral("Kopírovat"));
-        copy->setToolTip(QStringLiteral("Zkopírovat petit do schránky"));
+        auto* copy = toolButton(names.copyButtons[static_cast<size_t>(k)], QStringLiteral("Kopírovat"),
+                                QStringLiteral("Zkopírovat petit do schránky"), parent);
         connect(copy, &QToolButton::clicked, this, [this, k] { copyPetition(k); });
         head->addWidget(copy);
         results->addLayout(head);
-        auto* memo = new QPlainTextEdit(resultsParent);
+        auto* memo = new QPlainTextEdit(parent);
         memo->setObjectName(names.resultMemo.arg(k + 1));
         memo->setMinimumHeight(60);
         results_[static_cast<size_t>(k)] = memo;
         results->addWidget(memo, 1);
     }
+}
 
-    auto* right = new QVBoxLayout;
+QWidget* PetitionSection::buildForm(const Names& names) {
     auto* form = new QGroupBox(names.formTitle, this);
     form->setObjectName(names.formGroup);
     auto* fg = new QGridLayout(form);
@@ -85,8 +92,10 @@ PetitionSection::PetitionSection(const Names& names, const std::array<std::vecto
     fg->addWidget(defendant_, 1, 0, 1, 4);
     fg->addWidget(claimant_, 2, 0, 1, 4);
     fg->setColumnStretch(3, 1);
-    right->addWidget(form);
+    return form;
+}
 
+QWidget* PetitionSection::buildTemplates(const Names& names, const std::array<std::vector<std::string>, 3>& defaults) {
     auto* patterns = new QGroupBox(names.templatesTitle, this);
     patterns->setObjectName(names.templatesGroup);
     auto* pl = new QVBoxLayout(patterns);
@@ -102,18 +111,11 @@ PetitionSection::PetitionSection(const Names& names, const std::array<std::vecto
     auto* bottom = new QHBoxLayout;
     if (!names.note.isEmpty()) bottom->addWidget(new QLabel(names.note, patterns), 1);
     else bottom->addStretch();
-    auto* save = new QPushButton(QStringLiteral("Uložit vzor petitů"), patterns);
-    save->setObjectName(names.saveButton);
+    auto* save = pushButton(names.saveButton, QStringLiteral("Uložit vzor petitů"), patterns);
+    connect(save, &QPushButton::clicked, this, &PetitionSection::saveClicked);
     bottom->addWidget(save);
     pl->addLayout(bottom);
-    right->addWidget(patterns, 1);
-    layout->addLayout(right, 2);
-
-    connect(defendant_, &RadioGroup::itemClicked, this, &PetitionSection::optionsChanged);
-    connect(claimant_, &RadioGroup::itemClicked, this, &PetitionSection::optionsChanged);
-    connect(days_, &QLineEdit::textChanged, this, &PetitionSection::optionsChanged);
-    connect(from_, &QComboBox::currentTextChanged, this, &PetitionSection::optionsChanged);
-    connect(save, &QPushButton::clicked, this, &PetitionSection::saveClicked);
+    return patterns;
 }
 
 std::vector<std::string> PetitionSection::templateLines(int index) const {
@@ -147,7 +149,7 @@ void PetitionSection::saveTemplates(Settings& settings, const std::array<Setting
 }
 
 void PetitionSection::copyPetition(int index) const {
-    QApplication::clipboard()->setText(results_[static_cast<size_t>(index)]->toPlainText());
+    copyToClipboard(results_[static_cast<size_t>(index)]->toPlainText());
 }
 
 }  // namespace verdika::ui

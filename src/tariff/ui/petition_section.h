@@ -14,6 +14,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace verdika::ui {
 
@@ -59,6 +60,10 @@ signals:
     void saveClicked();
 
 private:
+    void buildResults(const Names& names, QWidget* parent, QVBoxLayout* results);
+    QWidget* buildForm(const Names& names);
+    QWidget* buildTemplates(const Names& names, const std::array<std::vector<std::string>, 3>& defaults);
+
     std::array<QPlainTextEdit*, 3> results_{};
     std::array<QPlainTextEdit*, 3> templates_{};
     QLineEdit* days_ = nullptr;
