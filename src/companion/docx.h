@@ -92,8 +92,9 @@ struct Replacement {
 // formatting of the run where the match starts. One pass from the start of
 // each paragraph: at each place the longest matching placeholder wins (so
 // "_odmena_RP" is not eaten by "_odmena") and inserted values are not searched
-// again. Empty placeholders are skipped. Every other part of the package is
-// copied unchanged and the template is never modified. Returns the number of
+// again. Empty placeholders are skipped. Every other part of the package keeps
+// its content and place (the package itself is written anew, so compression
+// may differ) and the template is never modified. Returns the number of
 // replacements made. Throws DataError for a file that is not a readable .docx
 // or when output names the template, IoError when writing fails; in both
 // cases nothing is written.
