@@ -15,6 +15,7 @@
 #include "app/ui/page_host.h"
 #include "common/ui/action.h"
 #include "common/ui/controls.h"
+#include "common/ui/first_focus.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/up_down_field.h"
 #include "fees/insolvency_fee.h"
@@ -45,6 +46,8 @@ InsolvencyPage::InsolvencyPage(PageHost& host, QWidget* parent) : QWidget(parent
     inputs->addWidget(buildBankruptcyBox(), 1);
     inputs->addWidget(buildReorganisationBox(), 1);
     layout->addLayout(inputs);
+    // The decree in force today is chosen already; the proceeds are what a user types first.
+    focusWhenFirstShown(this, secured_);
 
     auto* buttons = new QHBoxLayout;
     compute_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);

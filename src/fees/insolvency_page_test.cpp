@@ -18,6 +18,9 @@ class InsolvencyPageTest : public QObject {
 private slots:
     void computeBothMemosAndReset() {
         AppFixture app;
+        app.window->show();
+        app.window->showPage(ui::kInsolvencyPage);
+        QTRY_COMPARE(app.window->focusWidget(), app.find<QLineEdit>("zajistene_edit"));
         auto* version = app.find<QComboBox>("Insolvence_ComboBox");
         auto* caption = app.find<QLabel>("Insolvence_Vyhlaska_Label");
         auto* before = app.find<QSpinBox>("mesice_pred_schvalenim_ins");
