@@ -12,6 +12,7 @@ ElidedLabel::ElidedLabel(const QString& text, QWidget* parent) : QLabel(parent) 
 
 void ElidedLabel::setFullText(const QString& text) {
     full_ = text;
+    advance_ = -1;
     updateGeometry();
     showFitting();
 }
@@ -19,7 +20,13 @@ void ElidedLabel::setFullText(const QString& text) {
 int ElidedLabel::textWidth() const {
     // A pixel more than the advance: a text exactly as wide as its place may lose its last pixel column.
     const QMargins m = contentsMargins();
-    return fontMetrics().horizontalAdvance(full_) + 2 * margin() + m.left() + m.right() + 2;
+    return fullAdvance() + 2 * margin() + m.left() + m.right() + 2;
+}
+
+int ElidedLabel::fullAdvance() const {
+    // Layouts ask for the size hints again and again; the text is measured once.
+    if (advance_ < 0) advance_ = fontMetrics().horizontalAdvance(full_);
+    return advance_;
 }
 
 QSize ElidedLabel::sizeHint() const {
@@ -40,6 +47,7 @@ void ElidedLabel::resizeEvent(QResizeEvent* e) {
 void ElidedLabel::changeEvent(QEvent* e) {
     QLabel::changeEvent(e);
     if (e->type() == QEvent::FontChange) {
+        advance_ = -1;
         updateGeometry();
         showFitting();
     }
@@ -47,7 +55,7 @@ void ElidedLabel::changeEvent(QEvent* e) {
 
 void ElidedLabel::showFitting() {
     const int room = contentsRect().width() - 2 * margin();
-    const QString shown = fontMetrics().horizontalAdvance(full_) < room
+    const QString shown = fullAdvance() < room
                               ? full_
                               : fontMetrics().elidedText(full_, Qt::ElideRight, room);
     if (shown != text()) setText(shown);

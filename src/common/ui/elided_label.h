@@ -28,8 +28,10 @@ protected:
 
 private:
     void showFitting();
+    int fullAdvance() const;
 
     QString full_;
+    mutable int advance_ = -1;
 };
 
 }  // namespace verdika::ui

@@ -21,13 +21,23 @@ class TabButton : public QToolButton {
 public:
     using QToolButton::QToolButton;
 
+    // Asked for on every layout pass of the strip; measuring twenty captions
+    // each time showed in the start-up profile.
     QSize sizeHint() const override {
-        const QFontMetrics fm = fontMetrics();
-        const QSize caption = fm.size(Qt::TextShowMnemonic, text());
-        return QSize(caption.width() + 2 * 8 + 2, caption.height() + 2 * 3 + 2);
+        if (measuredText_ != text() || !measured_.isValid()) {
+            const QSize caption = fontMetrics().size(Qt::TextShowMnemonic, text());
+            measured_ = QSize(caption.width() + 2 * 8 + 2, caption.height() + 2 * 3 + 2);
+            measuredText_ = text();
+        }
+        return measured_;
     }
 
 protected:
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) measured_ = QSize();
+        QToolButton::changeEvent(e);
+    }
+
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -44,6 +54,10 @@ protected:
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
         p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
     }
+
+private:
+    mutable QString measuredText_;
+    mutable QSize measured_;
 };
 
 }  // namespace

@@ -76,7 +76,8 @@ QComboBox* TariffActList::actNames(const QString& name, const std::vector<std::s
     box->setEditable(true);
     box->setMaxVisibleItems(rows);
     box->setInsertPolicy(QComboBox::NoInsert);
-    for (const std::string& n : names) box->addItem(qs(n));
+    // At once rather than item by item: the model then tells its views once.
+    box->addItems(toQStringList(names));
     box->setEditText(qs(names.front()));
     // The names are long: the box takes the width it is given, and a name chosen is shown from its start.
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
