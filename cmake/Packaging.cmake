@@ -20,8 +20,17 @@ if(UNIX AND NOT APPLE)
     COMMAND ${RSVG_CONVERT} -w 256 -h 256 -o ${VERDIKA_ICON_PNG} ${_pkg}/${VERDIKA_APP_ID}.svg
     DEPENDS ${_pkg}/${VERDIKA_APP_ID}.svg
     COMMENT "Rendering the 256 px icon")
-  # The window icon, for desktops that take it from the window rather than the entry.
-  qt_add_resources(verdika verdika_icon PREFIX /icons BASE ${_gen}/icons FILES ${VERDIKA_ICON_PNG})
+  # The window icon, for desktops that take it from the window rather than the
+  # entry. 64 px is enough for a title bar or task bar and decodes in a
+  # sixteenth of the 256 px one's time at every start.
+  set(VERDIKA_WINDOW_ICON_PNG ${_gen}/window-icon/${VERDIKA_APP_ID}.png)
+  add_custom_command(
+    OUTPUT ${VERDIKA_WINDOW_ICON_PNG}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${_gen}/window-icon
+    COMMAND ${RSVG_CONVERT} -w 64 -h 64 -o ${VERDIKA_WINDOW_ICON_PNG} ${_pkg}/${VERDIKA_APP_ID}.svg
+    DEPENDS ${_pkg}/${VERDIKA_APP_ID}.svg
+    COMMENT "Rendering the 64 px window icon")
+  qt_add_resources(verdika verdika_icon PREFIX /icons BASE ${_gen}/window-icon FILES ${VERDIKA_WINDOW_ICON_PNG})
 
   # The man page of verdika-cli is generated from its own --help texts.
   set(VERDIKA_MAN_PAGE ${_gen}/man/verdika-cli.1.gz)

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QImageReader>
+#include <QPixmap>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include "app/main_window.h"
 #include "app/ui/startup_problems.h"
 #include "common/errors.h"
+#include "common/ui/app_style.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "common/ui/translations.h"
@@ -40,7 +43,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(VERDIKA_VERSION));
     // The desktop entry and the icon share this name; Wayland shells match windows to the entry by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.verdika.Verdika"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/cz.verdika.Verdika.png")));
+    // Read as PNG without probing: Qt would otherwise load every image-format
+    // plugin to ask whether it reads PNG better.
+    QImageReader icon(QStringLiteral(":/icons/cz.verdika.Verdika.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
+    verdika::ui::installAppStyle();
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::CzechRepublic));
     verdika::ui::installQtTranslations(app);
 
