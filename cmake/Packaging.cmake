@@ -5,6 +5,7 @@
 set(VERDIKA_APP_ID cz.verdika.Verdika)
 
 install(TARGETS verdika verdika-cli RUNTIME DESTINATION bin)
+install(TARGETS verdika_network LIBRARY DESTINATION lib/verdika)
 install(DIRECTORY ${VERDIKA_SHARE_DIR}/ DESTINATION share/verdika)
 
 if(UNIX AND NOT APPLE)
@@ -70,6 +71,16 @@ if(UNIX AND NOT APPLE)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   # Qt loads its window-system plugins at run time, which shlibdeps cannot see.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+  # Nor can it see libzip and libxlsxwriter, which the program opens by name
+  # when it first needs them: their packages are added by owner.
+  foreach(_lib ${_lib_LIBZIP} ${_lib_XLSXWRITER})
+    file(REAL_PATH ${_lib} _real)
+    execute_process(COMMAND dpkg-query -S ${_real} OUTPUT_VARIABLE _owner RESULT_VARIABLE _rc ERROR_QUIET)
+    if(NOT _rc EQUAL 0 OR NOT _owner MATCHES "^([^:]+)")
+      message(FATAL_ERROR "No Debian package owns ${_real}")
+    endif()
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${CMAKE_MATCH_1}")
+  endforeach()
   # Fonts for printing and PDF, and xdg-open for opening exports and web links.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, xdg-utils")
   set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

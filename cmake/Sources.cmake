@@ -5,6 +5,7 @@
 #   src/cli/main.cpp                                            -> verdika-cli
 #   src/cli/* (the subcommands)                                 -> verdika_cli (object library)
 #   src/app/main.cpp                                            -> verdika
+#   src/modules/*                                               -> loadable modules
 #   everything else                                             -> verdika_core
 # A *_test.cpp file belongs to the test binary of the file it tests.
 function(verdika_is_ui path out)
@@ -35,6 +36,8 @@ macro(verdika_collect_sources root)
       set(VERDIKA_CLI_MAIN ${f})
     elseif(rel MATCHES "^cli/")
       list(APPEND VERDIKA_CLI_SOURCES ${f})
+    elseif(rel MATCHES "^modules/")
+      # loadable modules, each a target of its own in CMakeLists.txt
     elseif(rel STREQUAL "app/main.cpp")
       # the GUI entry point, built into the verdika executable only
     elseif(rel MATCHES "_test\\.cpp$")

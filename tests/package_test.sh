@@ -27,7 +27,7 @@ share=$root/usr/share
 # --- the files -------------------------------------------------------------------
 for f in bin/verdika bin/verdika-cli share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
          share/icons/hicolor/scalable/apps/$app.svg share/icons/hicolor/256x256/apps/$app.png \
-         share/man/man1/verdika-cli.1.gz share/verdika/verdika.txt; do
+         share/man/man1/verdika-cli.1.gz share/verdika/verdika.txt lib/verdika/libverdika-network.so; do
   [ -s "$root/usr/$f" ] || fail "/usr/$f missing from the package"
 done
 extra=$(find "$root/usr/bin" -mindepth 1 ! -name verdika ! -name verdika-cli)
@@ -62,7 +62,8 @@ done
 
 # --- metadata ---------------------------------------------------------------------
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libsqlite3-0 qt6-qpa-plugins; do
+# libzip4 and libxlsxwriter4 are opened by name, Qt Network by the network module.
+for d in libqt6widgets6 libsqlite3-0 qt6-qpa-plugins libzip4 libxlsxwriter4 libqt6network6; do
   [[ $depends == *"$d"* ]] || fail "Depends lacks $d: $depends"
 done
 desktop-file-validate "$share/applications/$app.desktop" || fail "desktop entry does not validate"
@@ -73,6 +74,16 @@ if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$share/metainfo/$app.metainfo.xml" >"$work/appstream.log" 2>&1 ||
     { cat "$work/appstream.log" >&2; fail "metainfo does not validate"; }
 fi
+
+# --- what the start maps: the document and network libraries come later -------------
+needed=$(readelf -d "$root/usr/bin/verdika" | grep NEEDED)
+for lib in libzip libxlsxwriter libQt6Network; do
+  [[ $needed != *"$lib"* ]] && [[ $(readelf -d "$root/usr/bin/verdika-cli" | grep NEEDED) != *"$lib"* ]] ||
+    fail "the programs link $lib, which start-up should not map"
+done
+module=$root/usr/lib/verdika/libverdika-network.so
+{ ! ldd "$module" | grep -q 'not found' && nm -D --defined-only "$module" | grep -qw verdika_network_module; } ||
+  fail "the installed network module lacks a library or its entry point"
 
 # --- the installed programs find the installed tables ----------------------------
 cli=$root/usr/bin/verdika-cli

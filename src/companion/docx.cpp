@@ -1,6 +1,6 @@
 #include "companion/docx.h"
 
-#include <zip.h>
+#include "companion/zip_library.h"
 
 #include <algorithm>
 #include <chrono>
@@ -257,62 +257,62 @@ std::string relationshipsXml(const std::vector<std::pair<std::string, std::strin
 // ------------------------------------------------------------------ zip
 
 struct ZipCloser {
-    void operator()(zip_t* z) const { zip_discard(z); }
+    void operator()(zip_t* z) const { zipLib().zip_discard(z); }
 };
 using ZipPtr = std::unique_ptr<zip_t, ZipCloser>;
 
 // The written archive of a buffer source, read back into memory.
 std::optional<std::string> sourceBytes(zip_source_t* src) {
     zip_stat_t st;
-    if (zip_source_open(src) < 0) return std::nullopt;
+    if (zipLib().zip_source_open(src) < 0) return std::nullopt;
     std::string out;
-    if (zip_source_stat(src, &st) == 0 && (st.valid & ZIP_STAT_SIZE)) out.reserve(st.size);
+    if (zipLib().zip_source_stat(src, &st) == 0 && (st.valid & ZIP_STAT_SIZE)) out.reserve(st.size);
     char buf[65536];
     zip_int64_t n;
-    while ((n = zip_source_read(src, buf, sizeof buf)) > 0) out.append(buf, static_cast<std::size_t>(n));
-    zip_source_close(src);
+    while ((n = zipLib().zip_source_read(src, buf, sizeof buf)) > 0) out.append(buf, static_cast<std::size_t>(n));
+    zipLib().zip_source_close(src);
     if (n < 0) return std::nullopt;
     return out;
 }
 
 // Closes an archive built on a buffer source and returns the bytes it wrote.
 std::string finishArchive(ZipPtr zip, zip_source_t* src, const fs::path& path) {
-    if (zip_close(zip.get()) < 0) {
-        zip_source_free(src);
+    if (zipLib().zip_close(zip.get()) < 0) {
+        zipLib().zip_source_free(src);
         throw IoError("Dokument " + pathText(path) + " nelze sestavit.");
     }
     zip.release();
     auto bytes = sourceBytes(src);
-    zip_source_free(src);
+    zipLib().zip_source_free(src);
     if (!bytes) throw IoError("Dokument " + pathText(path) + " nelze sestavit.");
     return *bytes;
 }
 
 std::string zipFromParts(const std::vector<std::pair<std::string, std::string>>& parts, const fs::path& path) {
     zip_error_t err;
-    zip_error_init(&err);
-    zip_source_t* src = zip_source_buffer_create(nullptr, 0, 0, &err);
-    ZipPtr zip(src ? zip_open_from_source(src, ZIP_TRUNCATE, &err) : nullptr);
-    zip_error_fini(&err);
+    zipLib().zip_error_init(&err);
+    zip_source_t* src = zipLib().zip_source_buffer_create(nullptr, 0, 0, &err);
+    ZipPtr zip(src ? zipLib().zip_open_from_source(src, ZIP_TRUNCATE, &err) : nullptr);
+    zipLib().zip_error_fini(&err);
     if (!zip) {
-        if (src) zip_source_free(src);  // a failed open leaves the source to us
+        if (src) zipLib().zip_source_free(src);  // a failed open leaves the source to us
         throw IoError("Dokument " + pathText(path) + " nelze sestavit.");
     }
-    zip_source_keep(src);  // the written bytes are read from it after closing
+    zipLib().zip_source_keep(src);  // the written bytes are read from it after closing
     for (const auto& [name, data] : parts) {
         if (!name.empty() && name.back() == '/') {
-            if (zip_dir_add(zip.get(), name.c_str(), ZIP_FL_ENC_UTF_8) < 0) {
+            if (zipLib().zip_dir_add(zip.get(), name.c_str(), ZIP_FL_ENC_UTF_8) < 0) {
                 zip.reset();
-                zip_source_free(src);
+                zipLib().zip_source_free(src);
                 throw IoError("Dokument " + pathText(path) + " nelze sestavit.");
             }
             continue;
         }
-        zip_source_t* part = zip_source_buffer(zip.get(), data.data(), data.size(), 0);
-        if (!part || zip_file_add(zip.get(), name.c_str(), part, ZIP_FL_ENC_UTF_8) < 0) {
-            if (part) zip_source_free(part);
+        zip_source_t* part = zipLib().zip_source_buffer(zip.get(), data.data(), data.size(), 0);
+        if (!part || zipLib().zip_file_add(zip.get(), name.c_str(), part, ZIP_FL_ENC_UTF_8) < 0) {
+            if (part) zipLib().zip_source_free(part);
             zip.reset();
-            zip_source_free(src);
+            zipLib().zip_source_free(src);
             throw IoError("Dokument " + pathText(path) + " nelze sestavit.");
         }
     }
@@ -331,17 +331,17 @@ public:
         if (!bytes) throw IoError("Soubor " + pathText(path) + " nelze přečíst.");
         bytes_ = std::move(*bytes);
         zip_error_t err;
-        zip_error_init(&err);
-        src_ = zip_source_buffer_create(bytes_.data(), bytes_.size(), 0, &err);
-        if (src_) zip_.reset(zip_open_from_source(src_, ZIP_RDONLY | ZIP_CHECKCONS, &err));
-        zip_error_fini(&err);
-        if (zip_) zip_source_keep(src_);  // the archive drops its reference, close() the other
+        zipLib().zip_error_init(&err);
+        src_ = zipLib().zip_source_buffer_create(bytes_.data(), bytes_.size(), 0, &err);
+        if (src_) zip_.reset(zipLib().zip_open_from_source(src_, ZIP_RDONLY | ZIP_CHECKCONS, &err));
+        zipLib().zip_error_fini(&err);
+        if (zip_) zipLib().zip_source_keep(src_);  // the archive drops its reference, close() the other
         if (!zip_) {
-            if (src_) zip_source_free(src_);  // a failed open leaves the source to us
+            if (src_) zipLib().zip_source_free(src_);  // a failed open leaves the source to us
             src_ = nullptr;
             throw DataError("Soubor „" + pathText(path) + "“ není dokument Wordu (.docx), nebo je poškozený.");
         }
-        if (zip_get_num_entries(zip_.get(), 0) > kMaxEntries) {
+        if (zipLib().zip_get_num_entries(zip_.get(), 0) > kMaxEntries) {
             close();
             tooLarge();
         }
@@ -352,33 +352,34 @@ public:
 
     std::vector<std::string> names() const {
         std::vector<std::string> out;
-        const zip_int64_t n = zip_get_num_entries(zip_.get(), 0);
+        const zip_int64_t n = zipLib().zip_get_num_entries(zip_.get(), 0);
         for (zip_int64_t i = 0; i < n; ++i)
-            if (const char* name = zip_get_name(zip_.get(), static_cast<zip_uint64_t>(i), 0)) out.emplace_back(name);
+            if (const char* name = zipLib().zip_get_name(zip_.get(), static_cast<zip_uint64_t>(i), 0))
+                out.emplace_back(name);
         return out;
     }
 
     // The part's bytes, or nothing when the package lacks it.
     std::optional<std::string> read(const std::string& name) const {
-        const zip_int64_t index = zip_name_locate(zip_.get(), name.c_str(), 0);
+        const zip_int64_t index = zipLib().zip_name_locate(zip_.get(), name.c_str(), 0);
         if (index < 0) return std::nullopt;
         zip_stat_t st;
-        if (zip_stat_index(zip_.get(), static_cast<zip_uint64_t>(index), 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE) &&
-            st.size > kMaxPartBytes)
+        if (zipLib().zip_stat_index(zip_.get(), static_cast<zip_uint64_t>(index), 0, &st) == 0 &&
+            (st.valid & ZIP_STAT_SIZE) && st.size > kMaxPartBytes)
             tooLarge();
-        zip_file_t* f = zip_fopen_index(zip_.get(), static_cast<zip_uint64_t>(index), 0);
+        zip_file_t* f = zipLib().zip_fopen_index(zip_.get(), static_cast<zip_uint64_t>(index), 0);
         if (!f) damaged(name);
         std::string out;
         char buf[65536];
         zip_int64_t n;
-        while ((n = zip_fread(f, buf, sizeof buf)) > 0) {
+        while ((n = zipLib().zip_fread(f, buf, sizeof buf)) > 0) {
             out.append(buf, static_cast<std::size_t>(n));
             if (out.size() > kMaxPartBytes) {
-                zip_fclose(f);
+                zipLib().zip_fclose(f);
                 tooLarge();
             }
         }
-        zip_fclose(f);
+        zipLib().zip_fclose(f);
         if (n < 0) damaged(name);
         return out;
     }
@@ -411,7 +412,7 @@ public:
 private:
     void close() {
         zip_.reset();
-        if (src_) zip_source_free(src_);
+        if (src_) zipLib().zip_source_free(src_);
         src_ = nullptr;
     }
 

@@ -1,6 +1,6 @@
 #include "companion/xlsx.h"
 
-#include <xlsxwriter.h>
+#include "companion/xlsx_library.h"
 
 #include <algorithm>
 #include <cctype>
@@ -156,48 +156,48 @@ uint8_t lineStyle(Line l) {
 }
 
 lxw_format* makeFormat(lxw_workbook* wb, const Format& f) {
-    lxw_format* x = workbook_add_format(wb);
-    if (f.bold) format_set_bold(x);
-    if (f.italic) format_set_italic(x);
-    if (f.wrap) format_set_text_wrap(x);
-    if (f.fontSize > 0) format_set_font_size(x, f.fontSize);
+    lxw_format* x = xlsxLib().workbook_add_format(wb);
+    if (f.bold) xlsxLib().format_set_bold(x);
+    if (f.italic) xlsxLib().format_set_italic(x);
+    if (f.wrap) xlsxLib().format_set_text_wrap(x);
+    if (f.fontSize > 0) xlsxLib().format_set_font_size(x, f.fontSize);
     switch (f.hAlign) {
         case HAlign::General: break;
-        case HAlign::Left: format_set_align(x, LXW_ALIGN_LEFT); break;
-        case HAlign::Center: format_set_align(x, LXW_ALIGN_CENTER); break;
-        case HAlign::Right: format_set_align(x, LXW_ALIGN_RIGHT); break;
+        case HAlign::Left: xlsxLib().format_set_align(x, LXW_ALIGN_LEFT); break;
+        case HAlign::Center: xlsxLib().format_set_align(x, LXW_ALIGN_CENTER); break;
+        case HAlign::Right: xlsxLib().format_set_align(x, LXW_ALIGN_RIGHT); break;
     }
-    if (f.vAlign == VAlign::Center) format_set_align(x, LXW_ALIGN_VERTICAL_CENTER);
-    if (f.vAlign == VAlign::Top) format_set_align(x, LXW_ALIGN_VERTICAL_TOP);
-    format_set_top(x, lineStyle(f.top));
-    format_set_bottom(x, lineStyle(f.bottom));
-    format_set_left(x, lineStyle(f.left));
-    format_set_right(x, lineStyle(f.right));
+    if (f.vAlign == VAlign::Center) xlsxLib().format_set_align(x, LXW_ALIGN_VERTICAL_CENTER);
+    if (f.vAlign == VAlign::Top) xlsxLib().format_set_align(x, LXW_ALIGN_VERTICAL_TOP);
+    xlsxLib().format_set_top(x, lineStyle(f.top));
+    xlsxLib().format_set_bottom(x, lineStyle(f.bottom));
+    xlsxLib().format_set_left(x, lineStyle(f.left));
+    xlsxLib().format_set_right(x, lineStyle(f.right));
     if (f.borderColor) {
-        format_set_top_color(x, f.borderColor);
-        format_set_bottom_color(x, f.borderColor);
-        format_set_left_color(x, f.borderColor);
-        format_set_right_color(x, f.borderColor);
+        xlsxLib().format_set_top_color(x, f.borderColor);
+        xlsxLib().format_set_bottom_color(x, f.borderColor);
+        xlsxLib().format_set_left_color(x, f.borderColor);
+        xlsxLib().format_set_right_color(x, f.borderColor);
     }
-    if (!f.numberFormat.empty()) format_set_num_format(x, f.numberFormat.c_str());
-    if (f.fill) format_set_bg_color(x, f.fill);
-    if (f.fontColor) format_set_font_color(x, f.fontColor);
-    if (!f.locked) format_set_unlocked(x);
+    if (!f.numberFormat.empty()) xlsxLib().format_set_num_format(x, f.numberFormat.c_str());
+    if (f.fill) xlsxLib().format_set_bg_color(x, f.fill);
+    if (f.fontColor) xlsxLib().format_set_font_color(x, f.fontColor);
+    if (!f.locked) xlsxLib().format_set_unlocked(x);
     return x;
 }
 
 void writeCell(lxw_worksheet* ws, lxw_row_t row, lxw_col_t col, const Sheet::Cell& cell, lxw_format* f) {
     switch (cell.kind) {
-        case Sheet::Cell::Kind::Empty: worksheet_write_blank(ws, row, col, f); break;
-        case Sheet::Cell::Kind::Text: worksheet_write_string(ws, row, col, cell.text.c_str(), f); break;
-        case Sheet::Cell::Kind::Number: worksheet_write_number(ws, row, col, cell.number, f); break;
+        case Sheet::Cell::Kind::Empty: xlsxLib().worksheet_write_blank(ws, row, col, f); break;
+        case Sheet::Cell::Kind::Text: xlsxLib().worksheet_write_string(ws, row, col, cell.text.c_str(), f); break;
+        case Sheet::Cell::Kind::Number: xlsxLib().worksheet_write_number(ws, row, col, cell.number, f); break;
         case Sheet::Cell::Kind::Formula:
             if (cell.textValue)
-                worksheet_write_formula_str(ws, row, col, cell.text.c_str(), f, cell.textValue->c_str());
+                xlsxLib().worksheet_write_formula_str(ws, row, col, cell.text.c_str(), f, cell.textValue->c_str());
             else if (cell.hasValue)
-                worksheet_write_formula_num(ws, row, col, cell.text.c_str(), f, cell.number);
+                xlsxLib().worksheet_write_formula_num(ws, row, col, cell.text.c_str(), f, cell.number);
             else
-                worksheet_write_formula(ws, row, col, cell.text.c_str(), f);
+                xlsxLib().worksheet_write_formula(ws, row, col, cell.text.c_str(), f);
             break;
     }
 }
@@ -227,8 +227,9 @@ void addValidation(lxw_worksheet* ws, const Range& r, const Sheet::Validation& v
     std::string title = v.errorTitle, message = v.errorMessage;
     if (!title.empty()) dv.error_title = title.data();
     if (!message.empty()) dv.error_message = message.data();
-    worksheet_data_validation_range(ws, static_cast<lxw_row_t>(r.firstRow), static_cast<lxw_col_t>(r.firstCol),
-                                    static_cast<lxw_row_t>(r.lastRow), static_cast<lxw_col_t>(r.lastCol), &dv);
+    xlsxLib().worksheet_data_validation_range(ws, static_cast<lxw_row_t>(r.firstRow),
+                                              static_cast<lxw_col_t>(r.firstCol), static_cast<lxw_row_t>(r.lastRow),
+                                              static_cast<lxw_col_t>(r.lastCol), &dv);
 }
 
 void writeProperties(lxw_workbook* wb, const Properties& p) {
@@ -241,7 +242,7 @@ void writeProperties(lxw_workbook* wb, const Properties& p) {
     props.company = text(company);
     props.comments = text(comments);
     if (p.created) props.created = static_cast<time_t>(*p.created);
-    workbook_set_properties(wb, &props);
+    xlsxLib().workbook_set_properties(wb, &props);
 }
 
 }  // namespace
@@ -251,7 +252,7 @@ void Workbook::save(const std::filesystem::path& path) const {
     auto tmp = path;
     tmp += ".tmp" + std::to_string(rd() % 1000000);
     const std::string tmpName = pathText(tmp);
-    lxw_workbook* wb = workbook_new(tmpName.c_str());
+    lxw_workbook* wb = xlsxLib().workbook_new(tmpName.c_str());
     if (!wb) throw IoError("Sešit " + pathText(path) + " nelze vytvořit.");
     writeProperties(wb, properties_);
     std::vector<std::pair<Format, lxw_format*>> formats;
@@ -263,44 +264,45 @@ void Workbook::save(const std::filesystem::path& path) const {
         return formats.back().second;
     };
     for (const Sheet& s : sheets_) {
-        lxw_worksheet* ws = workbook_add_worksheet(wb, s.name().c_str());
+        lxw_worksheet* ws = xlsxLib().workbook_add_worksheet(wb, s.name().c_str());
         if (!ws) {
-            workbook_close(wb);
+            xlsxLib().workbook_close(wb);
             std::filesystem::remove(tmp);
             throw IoError("List „" + s.name() + "“ sešitu nelze vytvořit.");
         }
         for (const auto& [c, width] : s.columnWidths_)
-            worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
+            xlsxLib().worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
         for (const auto& [r, height] : s.rowHeights_)
-            worksheet_set_row(ws, static_cast<lxw_row_t>(r), height, nullptr);
+            xlsxLib().worksheet_set_row(ws, static_cast<lxw_row_t>(r), height, nullptr);
         // Merged ranges first: the first cell's value is written over the merge below.
         for (const Range& m : s.merges_) {
             const Sheet::Cell* first = s.find(m.firstRow, m.firstCol);
-            worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow), static_cast<lxw_col_t>(m.firstCol),
-                                  static_cast<lxw_row_t>(m.lastRow), static_cast<lxw_col_t>(m.lastCol), "",
-                                  first ? formatFor(first->format) : nullptr);
+            xlsxLib().worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow), static_cast<lxw_col_t>(m.firstCol),
+                                            static_cast<lxw_row_t>(m.lastRow), static_cast<lxw_col_t>(m.lastCol), "",
+                                            first ? formatFor(first->format) : nullptr);
         }
         for (const auto& [key, cell] : s.cells_)
             writeCell(ws, static_cast<lxw_row_t>(key.first), static_cast<lxw_col_t>(key.second), cell,
                       formatFor(cell.format));
         for (const auto& [range, v] : s.validations_) addValidation(ws, range, v);
-        if (s.freeze_) worksheet_freeze_panes(ws, static_cast<lxw_row_t>(s.freeze_->first),
-                                              static_cast<lxw_col_t>(s.freeze_->second));
-        if (s.protected_) worksheet_protect(ws, nullptr, nullptr);
-        if (s.landscape_) worksheet_set_landscape(ws);
+        if (s.freeze_)
+            xlsxLib().worksheet_freeze_panes(ws, static_cast<lxw_row_t>(s.freeze_->first),
+                                             static_cast<lxw_col_t>(s.freeze_->second));
+        if (s.protected_) xlsxLib().worksheet_protect(ws, nullptr, nullptr);
+        if (s.landscape_) xlsxLib().worksheet_set_landscape(ws);
         if (!s.printArea_.empty()) {
             Range r = Range::parse(s.printArea_);
-            worksheet_print_area(ws, static_cast<lxw_row_t>(r.firstRow), static_cast<lxw_col_t>(r.firstCol),
-                                 static_cast<lxw_row_t>(r.lastRow), static_cast<lxw_col_t>(r.lastCol));
+            xlsxLib().worksheet_print_area(ws, static_cast<lxw_row_t>(r.firstRow), static_cast<lxw_col_t>(r.firstCol),
+                                           static_cast<lxw_row_t>(r.lastRow), static_cast<lxw_col_t>(r.lastCol));
         }
-        if (s.fitWide_ > 0) worksheet_fit_to_pages(ws, static_cast<uint16_t>(s.fitWide_), 0);
-        if (s.zoom_ > 0) worksheet_set_print_scale(ws, static_cast<uint16_t>(s.zoom_));
+        if (s.fitWide_ > 0) xlsxLib().worksheet_fit_to_pages(ws, static_cast<uint16_t>(s.fitWide_), 0);
+        if (s.zoom_ > 0) xlsxLib().worksheet_set_print_scale(ws, static_cast<uint16_t>(s.zoom_));
     }
-    const lxw_error err = workbook_close(wb);
+    const lxw_error err = xlsxLib().workbook_close(wb);
     std::error_code ec;
     if (err != LXW_NO_ERROR) {
         std::filesystem::remove(tmp, ec);
-        throw IoError("Sešit " + pathText(path) + " nelze uložit: " + lxw_strerror(err));
+        throw IoError("Sešit " + pathText(path) + " nelze uložit: " + xlsxLib().lxw_strerror(err));
     }
     std::filesystem::rename(tmp, path, ec);
     if (ec) {

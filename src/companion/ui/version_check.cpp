@@ -1,14 +1,11 @@
 #include "companion/ui/version_check.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-
 #include "common/files.h"
 #include "common/ui/messages.h"
 #include "common/ui/qt_convert.h"
 #include "companion/release_stamp.h"
 #include "companion/ui/download.h"
+#include "companion/ui/network_module.h"
 
 namespace verdika::ui {
 namespace {
@@ -48,18 +45,12 @@ bool ZjistiVerzi(const QString& remoteStampUrl, const QString& localStampPath, c
 
 void StartupVersionCheck::start(const QString& remoteStampUrl, const QString& localStampPath, int timeoutMs,
                                 std::function<void()> onNewer, QObject* owner) {
+    // Silent: without the network module there is simply no check.
+    const NetworkModule* network = networkModule(nullptr);
+    if (!network) return;
     auto* self = new StartupVersionCheck(owner);
-    auto* manager = new QNetworkAccessManager(self);
-    QNetworkRequest request{QUrl(remoteStampUrl)};
-    request.setTransferTimeout(timeoutMs);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    QNetworkReply* reply = manager->get(request);
-    QObject::connect(reply, &QNetworkReply::finished, self, [self, reply, localStampPath, onNewer] {
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        bool newer = false;
-        if (reply->error() == QNetworkReply::NoError && status >= 200 && status < 300)
-            newer = newerThanLocal(firstLine(reply->readAll()), localStampPath);
-        reply->deleteLater();
+    network->fetchInBackground(remoteStampUrl, timeoutMs, self, [self, localStampPath, onNewer](const QByteArray* body) {
+        const bool newer = body && newerThanLocal(firstLine(*body), localStampPath);
         self->deleteLater();
         if (newer && onNewer) onNewer();
     });

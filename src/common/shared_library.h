@@ -1,0 +1,40 @@
+#pragma once
+// A C library opened when it is first needed rather than at start-up: the
+// document writers' libraries (and the crypto library they bring) are mapped
+// only by the sessions that write or read a document.
+//
+// A library's functions are kept in a table filled once, every entry looked
+// up before the first call, so a missing library or function is told before
+// any work starts and never halfway through a file:
+//   const ZipApi& zipLib() {
+//       static const ZipApi api = [] { SharedLibrary lib(...); ZipApi t; VERDIKA_RESOLVE(lib, t, zip_close); ...; return t; }();
+//       return api;
+//   }
+// A failed first use throws, and the next use tries again.
+#include <string>
+
+namespace verdika {
+
+class SharedLibrary {
+public:
+    // soname: the file the dynamic loader looks for ("libzip.so.4"); what:
+    // its use, for the message ("dokumenty Word"). Throws IoError. The library
+    // stays loaded for the rest of the run, since tables point into it.
+    SharedLibrary(std::string soname, std::string what);
+
+    // The address of a function; throws IoError when the library lacks it.
+    void* symbol(const char* name) const;
+
+private:
+    [[noreturn]] void fail(const char* detail) const;
+    std::string soname_;
+    std::string what_;
+    void* handle_ = nullptr;
+};
+
+}  // namespace verdika
+
+// Fills a table member with the library's function of the same name, typed as
+// the library's header declares it.
+#define VERDIKA_RESOLVE(library, table, function) \
+    (table).function = reinterpret_cast<decltype(&::function)>((library).symbol(#function))
