@@ -5,12 +5,8 @@
 //
 // A library's functions are kept in a table filled once, every entry looked
 // up before the first call, so a missing library or function is told before
-// any work starts and never halfway through a file:
-//   const ZipApi& zipLib() {
-//       static const ZipApi api = [] { SharedLibrary lib(...); ZipApi t; VERDIKA_RESOLVE(lib, t, zip_close); ...; return t; }();
-//       return api;
-//   }
-// A failed first use throws, and the next use tries again.
+// any work starts and never halfway through a file (companion/zip_library.h
+// shows the use). A failed first use throws, and the next use tries again.
 #include <string>
 
 namespace verdika {
@@ -34,7 +30,21 @@ private:
 
 }  // namespace verdika
 
-// Fills a table member with the library's function of the same name, typed as
-// the library's header declares it.
-#define VERDIKA_RESOLVE(library, table, function) \
-    (table).function = reinterpret_cast<decltype(&::function)>((library).symbol(#function))
+// The members of a table of a library's functions, each typed as the
+// library's header declares it: FUNCTIONS is a list macro X(f) X(g) ...
+#define VERDIKA_LIBRARY_MEMBER(function) decltype(&::function) function = nullptr;
+#define VERDIKA_LIBRARY_LOOKUP(function) \
+    table.function = reinterpret_cast<decltype(&::function)>(library.symbol(#function));
+
+// Defines `const Table& name()`, which opens the library and fills the table
+// on its first call (see above).
+#define VERDIKA_DEFINE_LIBRARY_TABLE(Table, name, soname, what, FUNCTIONS) \
+    const Table& name() {                                                  \
+        static const Table api = [] {                                      \
+            const ::verdika::SharedLibrary library(soname, what);           \
+            Table table;                                                   \
+            FUNCTIONS(VERDIKA_LIBRARY_LOOKUP)                              \
+            return table;                                                  \
+        }();                                                               \
+        return api;                                                        \
+    }

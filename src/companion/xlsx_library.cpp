@@ -4,16 +4,6 @@
 
 namespace verdika {
 
-const XlsxApi& xlsxLib() {
-    static const XlsxApi api = [] {
-        const SharedLibrary library(VERDIKA_LIBXLSXWRITER_SONAME, "sešity Excel");
-        XlsxApi table;
-#define VERDIKA_LOOKUP(function) VERDIKA_RESOLVE(library, table, function);
-        VERDIKA_LIBXLSXWRITER_FUNCTIONS(VERDIKA_LOOKUP)
-#undef VERDIKA_LOOKUP
-        return table;
-    }();
-    return api;
-}
+VERDIKA_DEFINE_LIBRARY_TABLE(XlsxApi, xlsxLib, VERDIKA_LIBXLSXWRITER_SONAME, "sešity Excel", VERDIKA_LIBXLSXWRITER_FUNCTIONS)
 
 }  // namespace verdika

@@ -2,6 +2,8 @@
 // libxlsxwriter, opened on the first workbook written (see SharedLibrary).
 #include <xlsxwriter.h>
 
+#include "common/shared_library.h"
+
 #define VERDIKA_LIBXLSXWRITER_FUNCTIONS(X)                                                                            \
     X(format_set_align) X(format_set_bg_color) X(format_set_bold) X(format_set_bottom) X(format_set_bottom_color)     \
     X(format_set_font_color) X(format_set_font_size) X(format_set_italic) X(format_set_left) X(format_set_left_color) \
@@ -16,9 +18,7 @@
 namespace verdika {
 
 struct XlsxApi {
-#define VERDIKA_MEMBER(function) decltype(&::function) function = nullptr;
-    VERDIKA_LIBXLSXWRITER_FUNCTIONS(VERDIKA_MEMBER)
-#undef VERDIKA_MEMBER
+    VERDIKA_LIBXLSXWRITER_FUNCTIONS(VERDIKA_LIBRARY_MEMBER)
 };
 
 // Throws IoError when libxlsxwriter cannot be opened.

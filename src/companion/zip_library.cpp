@@ -4,16 +4,6 @@
 
 namespace verdika {
 
-const ZipApi& zipLib() {
-    static const ZipApi api = [] {
-        const SharedLibrary library(VERDIKA_LIBZIP_SONAME, "dokumenty Word");
-        ZipApi table;
-#define VERDIKA_LOOKUP(function) VERDIKA_RESOLVE(library, table, function);
-        VERDIKA_LIBZIP_FUNCTIONS(VERDIKA_LOOKUP)
-#undef VERDIKA_LOOKUP
-        return table;
-    }();
-    return api;
-}
+VERDIKA_DEFINE_LIBRARY_TABLE(ZipApi, zipLib, VERDIKA_LIBZIP_SONAME, "dokumenty Word", VERDIKA_LIBZIP_FUNCTIONS)
 
 }  // namespace verdika

@@ -2,6 +2,8 @@
 // libzip, opened on the first document read or written (see SharedLibrary).
 #include <zip.h>
 
+#include "common/shared_library.h"
+
 #define VERDIKA_LIBZIP_FUNCTIONS(X)                                                                                 \
     X(zip_close) X(zip_dir_add) X(zip_discard) X(zip_error_fini) X(zip_error_init) X(zip_fclose) X(zip_file_add)    \
     X(zip_fopen_index) X(zip_fread) X(zip_get_name) X(zip_get_num_entries) X(zip_name_locate)                        \
@@ -11,9 +13,7 @@
 namespace verdika {
 
 struct ZipApi {
-#define VERDIKA_MEMBER(function) decltype(&::function) function = nullptr;
-    VERDIKA_LIBZIP_FUNCTIONS(VERDIKA_MEMBER)
-#undef VERDIKA_MEMBER
+    VERDIKA_LIBZIP_FUNCTIONS(VERDIKA_LIBRARY_MEMBER)
 };
 
 // Throws IoError when libzip cannot be opened.
