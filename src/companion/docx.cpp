@@ -451,12 +451,26 @@ bool nameStart(char c) {
 bool nameChar(char c) { return nameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 bool blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
+// A character XML 1.0 cannot hold makes the part not well-formed. Kept, it
+// would be dropped on writing and join the text around it (a placeholder
+// could appear in the output that the filling never saw).
+void requireXmlChar(std::string_view s, std::size_t& i) {
+    const auto byte = static_cast<unsigned char>(s[i]);
+    if (byte >= 0x20 && byte < 0x80) return;
+    std::size_t at = i;
+    const auto c = nextCodePoint(s, at);
+    if (c && !xmlChar(*c)) throw BadXml{};
+    if (c) i = at - 1;  // invalid UTF-8 is shown as U+FFFD, not dropped
+}
+
 // Character data with its references resolved; throws BadXml on a bad one.
 void appendDecoded(std::string& out, std::string_view s) {
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '<') throw BadXml{};
         if (s[i] != '&') {
-            out += s[i];
+            const std::size_t from = i;
+            requireXmlChar(s, i);
+            out.append(s.substr(from, i - from + 1));
             continue;
         }
         const std::size_t semi = s.find(';', i);
@@ -507,7 +521,9 @@ public:
             } else if (x_.compare(i, 9, "<![CDATA[") == 0) {
                 if (stack_.empty()) throw BadXml{};
                 const std::size_t end = skipPast(i + 9, "]]>");
-                if (slot_) scan_.slots[*slot_].text.append(x_.substr(i + 9, end - 3 - (i + 9)));
+                const std::string_view data = x_.substr(i + 9, end - 3 - (i + 9));
+                for (std::size_t k = 0; k < data.size(); ++k) requireXmlChar(data, k);
+                if (slot_) scan_.slots[*slot_].text.append(data);
                 i = end;
             } else if (x_.compare(i, 2, "<!") == 0) {
                 throw BadXml{};  // a document type declaration: refused, so entities cannot expand

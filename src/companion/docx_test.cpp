@@ -238,6 +238,18 @@ TEST(Docx, UnreadableTemplatesAreRefusedAndNothingIsWritten) {
              writeZip(f, {{"word/document.xml", wordPart("w:document", "<w:body><w:t>a &nbsp; b</w:t></w:body>")}});
          },
          "není platné XML"},
+        // XML cannot hold a control character; dropping it on the way out would join
+        // "_o" and "dmena" into a placeholder left unfilled.
+        {"control character in the text",
+         [&](const fs::path& f) {
+             writeZip(f, {{"word/document.xml", wordPart("w:document", "<w:body><w:t>cas\x14tka</w:t></w:body>")}});
+         },
+         "není platné XML"},
+        {"U+FFFF in the text",
+         [&](const fs::path& f) {
+             writeZip(f, {{"word/document.xml", wordPart("w:document", "<w:body><w:t>cas\xEF\xBF\xBFtka</w:t></w:body>")}});
+         },
+         "není platné XML"},
         {"document type with entities",
          [&](const fs::path& f) {
              writeZip(f, {{"word/document.xml", "<!DOCTYPE d [<!ENTITY a \"aaaa\">]>" + wordPart("w:document", body)}});
