@@ -109,18 +109,12 @@ void MainWindow::buildPages() {
     pages_->setDocumentMode(true);
 
     // Only the shells now: a page is made when it is first shown or another
-    // page hands it something. The shell scrolls a page taller or wider than
-    // the window may be on a small screen, so every page keeps its buttons
-    // within reach and no page sets the window's minimum size.
+    // page hands it something (MainWindow::page).
     for (const PageSpec& spec : kPageSpecs) {
         auto* shell = new QWidget;
         shell->setObjectName(QString::fromLatin1(spec.name));
-        auto* shellLayout = new QVBoxLayout(shell);
-        shellLayout->setContentsMargins(0, 0, 0, 0);
-        auto* holder = new QWidget;
-        auto* holderLayout = new QVBoxLayout(holder);
-        holderLayout->setContentsMargins(0, 0, 0, 0);
-        shellLayout->addWidget(scrollingArea(holder, shell->objectName() + QStringLiteral("_Scroll")));
+        new QVBoxLayout(shell);
+        shell->layout()->setContentsMargins(0, 0, 0, 0);
         pages_->addTab(shell, QString::fromUtf8(spec.caption));
     }
     // These pages are never shown: their tabs stay hidden for the whole run.
@@ -138,13 +132,23 @@ QWidget* MainWindow::page(int pageIndex) {
     QWidget*& built = built_[static_cast<size_t>(pageIndex)];
     const PageSpec& spec = kPageSpecs[static_cast<size_t>(pageIndex)];
     if (built || !spec.make) return built;
-    auto* area = pages_->widget(pageIndex)->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+    // The shell scrolls a page taller or wider than the window may be on a
+    // small screen, so every page keeps its buttons within reach and no page
+    // sets the window's minimum size. Made with the page: an empty shell
+    // needs none.
+    QWidget* shell = pages_->widget(pageIndex);
+    auto* holder = new QWidget;
+    auto* holderLayout = new QVBoxLayout(holder);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
+    auto* area = scrollingArea(holder, shell->objectName() + QStringLiteral("_Scroll"));
+    shell->layout()->addWidget(area);
+    area->show();  // now, not queued as for a widget added to a visible parent
     built = spec.make(*this);
     if (auto* laws = qobject_cast<LawsPage*>(built))
         connect(laws, &LawsPage::findRequested, this, [this](const QString& text) { openLawFind(text); });
     // A page that names no first input starts in the first one it has.
     if (!hasFirstInput(built)) focusFirstInputWhenFirstShown(built);
-    area->widget()->layout()->addWidget(built);
+    holderLayout->addWidget(built);
     built->show();
     return built;
 }
