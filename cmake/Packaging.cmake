@@ -43,7 +43,7 @@ if(UNIX AND NOT APPLE)
             -DVERSION=${PROJECT_VERSION} -DDATE=${VERDIKA_RELEASE_DATE} -P ${_pkg}/manpage.cmake
     DEPENDS verdika-cli ${_pkg}/manpage.cmake
     COMMENT "Generating the verdika-cli man page from its help")
-  add_custom_target(verdika_packaging ALL DEPENDS ${VERDIKA_MAN_PAGE})
+  add_custom_target(verdika_packaging ALL DEPENDS ${VERDIKA_MAN_PAGE} ${VERDIKA_ICON_PNG})
 
   configure_file(${_pkg}/${VERDIKA_APP_ID}.metainfo.xml.in ${_gen}/${VERDIKA_APP_ID}.metainfo.xml @ONLY)
 
