@@ -98,6 +98,13 @@ fi
 built=$(VERDIKA_DATA_DIR="$work/cli-data" "$build/bin/verdika-cli" "${tarif[@]}")
 [ "$installed" = "$built" ] || fail "installed verdika-cli tarif differs from the build tree's: $installed"
 
+# libxlsxwriter is opened by name when the first workbook is written.
+if ! VERDIKA_DATA_DIR="$work/cli-data" "$cli" sjm --soubor "$work/sjm.xlsx" >/dev/null 2>"$work/sjm.err" ||
+   ! unzip -tq "$work/sjm.xlsx" >/dev/null 2>&1; then
+  cat "$work/sjm.err" >&2
+  fail "installed verdika-cli could not write a workbook"
+fi
+
 gui_data=$work/gui-data
 if ! VERDIKA_DATA_DIR="$gui_data" timeout 120 "$root/usr/bin/verdika" --exit-after-start 2>"$work/gui.err"; then
   cat "$work/gui.err" >&2
