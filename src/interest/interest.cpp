@@ -16,43 +16,8 @@ namespace {
 
 // ---- labels ----------------------------------------------------------------
 
-// Lower case of the Latin letters a Czech label can hold (ASCII, Latin-1,
-// Latin Extended-A); other characters stay as they are.
-char32_t lowerLatin(char32_t c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
-    if (c >= 0x100 && c <= 0x17F) {
-        const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149 || c == 0x178 || c == 0x17F) return c;
-        if (oddUpper) return (c % 2 == 1) ? c + 1 : c;
-        return (c % 2 == 0) ? c + 1 : c;
-    }
-    return c;
-}
-
-std::string foldLabel(std::string_view label) {
-    const std::string_view t = trimBlanks(label);
-    std::string out;
-    out.reserve(t.size());
-    for (size_t i = 0; i < t.size();) {
-        const auto b = static_cast<unsigned char>(t[i]);
-        char32_t c = b;
-        size_t len = 1;
-        if (b >= 0xC0 && b < 0xE0 && i + 1 < t.size()) {
-            c = ((b & 0x1F) << 6) | (static_cast<unsigned char>(t[i + 1]) & 0x3F);
-            len = 2;
-        }
-        if (len == 1) {
-            out += static_cast<char>(lowerLatin(c));
-        } else {
-            const char32_t l = lowerLatin(c);
-            out += static_cast<char>(0xC0 | (l >> 6));
-            out += static_cast<char>(0x80 | (l & 0x3F));
-        }
-        i += len;
-    }
-    return out;
-}
+// Labels group debts and payments whatever their case: "a" is "A".
+std::string foldLabel(std::string_view label) { return foldCase(trimBlanks(label)); }
 
 // ---- calendar --------------------------------------------------------------
 
