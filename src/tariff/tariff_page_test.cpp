@@ -205,6 +205,15 @@ private slots:
             QTest::mouseClick(p.w<QPushButton>("Hledat_Tarif_dalsi"), Qt::LeftButton);
             QCOMPARE(kinds->currentIndex(), expected);
         }
+        // A text no kind holds keeps the kind and turns the search text red.
+        const QColor normal = search->palette().color(QPalette::Text);
+        search->setText(QStringLiteral("OBHAJOBAX"));
+        emit search->textEdited(search->text());
+        QCOMPARE(kinds->currentIndex(), 7);
+        QVERIFY(search->palette().color(QPalette::Text) != normal);
+        search->setText(QStringLiteral("OBHAJOBA"));
+        emit search->textEdited(search->text());
+        QCOMPARE(search->palette().color(QPalette::Text), normal);
 
         // The value field takes digits and the comma only; Ctrl+V pastes a number only.
         p.chooseKind(0);

@@ -22,6 +22,7 @@ namespace {
 
 const QColor kTypedValue(0, 128, 0);
 const QColor kFixedValue(128, 128, 128);
+const QColor kNotFound(192, 0, 0);
 
 void setTextColour(QLineEdit* edit, const QColor& colour) {
     QPalette pal = edit->palette();
@@ -141,6 +142,10 @@ void ProceedingsBox::Hledat_TarifChange(bool next) {
         found = findFrom(0);
     }
     if (found >= 0) kinds_->setCurrentIndex(found);
+    // A search that finds nothing leaves the kind as it was; the red text says so.
+    QPalette pal = search_->palette();
+    pal.setColor(QPalette::Text, found >= 0 || needle.empty() ? palette().color(QPalette::Text) : kNotFound);
+    search_->setPalette(pal);
     emit kindChosen();
 }
 
