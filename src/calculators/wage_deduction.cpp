@@ -47,11 +47,14 @@ Share readShare(const IniFile& table, const std::string& section, std::string_vi
         const auto comma = text.find_first_of(",.");
         const std::string whole = text.substr(0, comma);
         const std::string decimals = comma == std::string::npos ? std::string() : text.substr(comma + 1);
-        if (!whole.empty() && decimals.find_first_of(",.") == std::string::npos && decimals.size() <= 3) {
+        // At most six whole digits and three decimals, checked before reading:
+        // a longer number would overflow the reading itself.
+        if (!whole.empty() && whole.size() <= 6 && decimals.find_first_of(",.") == std::string::npos &&
+            decimals.size() <= 3) {
             s.den = 1;
             for (size_t i = 0; i < decimals.size(); ++i) s.den *= 10;
             s.num = std::stoll(whole + decimals);
-            ok = s.num > 0 && whole.size() <= 6;
+            ok = s.num > 0;
         }
     }
     if (!ok || s.num > maxValue * s.den) throw badValue(table, section, key, text);

@@ -216,6 +216,7 @@ TEST(WageDeduction, BrokenTablesAreNamed) {
     } cases[] = {
         {"podil_povinny=0,85", "podil_povinny=abc", "podil_povinny=„abc“"},
         {"podil_povinny=0,85", "podil_povinny=3/2", "podil_povinny=„3/2“"},
+        {"nasobek_hranice=1,9", "nasobek_hranice=99999999999999999999", "nasobek_hranice"},  // past 64 bits
         {"podil_vyzivovana=1/4", "podil_vyzivovana=1/0", "podil_vyzivovana"},
         {"rozhoduje=vyplata", "rozhoduje=", "rozhoduje"},
         {"bydleni=11730", "bydleni=11.730", "bydleni"},
